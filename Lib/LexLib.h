@@ -1,0 +1,208 @@
+// A table-driven scanner engine: a fixed input window with push-back room, a
+// deterministic automaton supplied by a subclass, longest match with ties to
+// the rule written first, and line and column counting. Knows nothing of any
+// particular language. Portable: no platform headers.
+#pragma once
+#include <bitset>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "support/Errors.h"
+
+class TStream;
+
+// The lexer's own errors; what() is "LexLib: " followed by the message.
+class ELexLibError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+namespace LexLibText {
+inline constexpr char kPrefix[] = "LexLib: ";
+inline constexpr char kInputBufferUnderflow[] = "Input buffer underflow";
+inline constexpr char kTooManyRules[] = "Too many rules";
+inline constexpr char kMatchStackOverflow[] = "Match stack overflow";
+inline constexpr char kTokenBufferOverflow[] = "Token buffer overflow";
+}  // namespace LexLibText
+
+using TLexerBufferData = std::vector<char>;
+
+// A growable character buffer. Its data always has room for Capacity() + 4
+// characters, so a terminating NUL always fits.
+class TLexerBuffer {
+public:
+    TLexerBuffer(std::uint32_t initialCapacity, std::uint32_t delta);
+
+    void Add(char c);
+
+    const char* Data() const noexcept { return data_.data(); }
+    std::uint32_t Capacity() const noexcept { return capacity_; }
+    std::uint32_t Delta() const noexcept { return delta_; }
+    std::uint32_t Count() const noexcept { return count_; }
+    std::string_view Text() const noexcept { return {data_.data(), count_}; }
+
+private:
+    friend class TCustomLexer;  // ReadUntil loads, trims and terminates it
+
+    TLexerBufferData data_;
+    std::uint32_t capacity_;
+    std::uint32_t delta_;
+    std::uint32_t count_ = 0;
+};
+
+using TCharSet = std::bitset<256>;
+
+// The automaton of a scanner. States are numbered from 0; start condition k
+// owns states 2k (the token does not begin a line) and 2k + 1 (it does).
+// For each state: the rules accepted there, lowest first, and the transitions.
+// NUL never has a transition: it stands for the end of input.
+class TLexerTables {
+public:
+    static constexpr std::int32_t kNoState = -1;
+
+    explicit TLexerTables(std::int32_t stateCount);
+
+    // Rules are listed in the order they are added.
+    void AddRule(std::int32_t state, std::int32_t rule);
+    // Transitions are tried in the order they are added: a character already
+    // claimed by an earlier set keeps its target.
+    void AddTransition(std::int32_t state, const TCharSet& chars, std::int32_t target);
+
+    std::int32_t StateCount() const noexcept { return stateCount_; }
+    const std::vector<std::int32_t>& Rules(std::int32_t state) const { return rules_[state]; }
+    bool HasTransitions(std::int32_t state) const { return hasTransitions_[state] != 0; }
+    std::int32_t Target(std::int32_t state, unsigned char c) const {
+        return next_[static_cast<std::size_t>(state) * 256 + c];
+    }
+
+private:
+    std::int32_t stateCount_;
+    std::vector<std::vector<std::int32_t>> rules_;
+    std::vector<std::uint8_t> hasTransitions_;
+    std::vector<std::int16_t> next_;  // 256 targets per state, kNoState for none
+};
+
+class TCustomLexer {
+public:
+    static constexpr std::int32_t kBufferSize = 2048;
+    static constexpr std::int32_t kPushBackRoom = 63;
+    static constexpr std::int32_t kChunkSize = kBufferSize - 64;  // 1984
+    static constexpr std::int32_t kMaxTokenText = 254;
+    static constexpr std::int32_t kMatchStackSize = 1024;
+    static constexpr std::int32_t kMaxRules = 256;
+
+    TCustomLexer();
+    virtual ~TCustomLexer();
+    TCustomLexer(const TCustomLexer&) = delete;
+    TCustomLexer& operator=(const TCustomLexer&) = delete;
+
+    // Empties the window and starts a fresh line; Line, Column and the
+    // counters keep their values.
+    virtual void Reset();
+    // The next token code; 0 at the end of input.
+    virtual std::int32_t NextToken() = 0;
+    // Asked when the input is exhausted and no rule matched; true ends scanning.
+    virtual bool EndOfInput();
+
+    // The next input character, NUL at the end of input. Carriage returns are
+    // dropped here, so nothing after this ever sees one.
+    char GetChar() {
+        for (;;) {
+            if (bufPos_ >= bufEnd_ && !Refill()) {
+                ++column_;
+                return '\0';
+            }
+            const char c = buffer_[bufPos_++];
+            if (c == '\r') continue;
+            if (c == '\n') {
+                ++line_;
+                column_ = 0;
+            } else {
+                ++column_;
+            }
+            return c;
+        }
+    }
+    void UngetChar(char c) {
+        if (bufPos_ == 0) Fatal(LexLibText::kInputBufferUnderflow);
+        buffer_[--bufPos_] = c;
+        --column_;
+        if (c == '\n') --line_;
+    }
+    void PutChar(char c);
+
+    TStream* InputStream() const noexcept { return inputStream_; }
+    void SetInputStream(TStream* stream) noexcept { inputStream_ = stream; }
+    TStream* OutputStream() const noexcept { return outputStream_; }
+    void SetOutputStream(TStream* stream) noexcept { outputStream_ = stream; }
+
+    std::int32_t Line() const noexcept { return line_; }
+    std::int32_t Column() const noexcept { return column_; }
+    std::uint32_t BlankCommentLines() const noexcept { return blankCommentLines_; }
+    // The line on which the last comment read by ReadUntil began. The source
+    // model moves it on when that line already counts as code.
+    std::int32_t CommentStartLine() const noexcept { return commentStartLine_; }
+    void SetCommentStartLine(std::int32_t line) noexcept { commentStartLine_ = line; }
+    // The last comment with its delimiters and without trailing line feeds,
+    // NUL-terminated.
+    const TLexerBuffer& CommentBuffer() const noexcept { return commentBuffer_; }
+    // The text of the token just matched (for a comment, its opening delimiter).
+    std::string_view Text() const noexcept { return {text_, static_cast<std::size_t>(textLength_)}; }
+
+protected:
+    void ReturnToken(std::int32_t code) noexcept {
+        retVal_ = code;
+        done_ = true;
+    }
+    // Reads a comment body straight from the input into CommentBuffer, up to
+    // and including the terminator of 1 or 2 characters; false when the input
+    // ended first.
+    bool ReadUntil(std::string_view terminator);
+    [[noreturn]] void Fatal(const char* message);
+
+    // The matching loop: StartToken, then MatchToken; on a match the action
+    // of Rule(), else DefaultAction. ScanWith runs it until a token is done.
+    std::int32_t ScanWith(const TLexerTables& tables);
+    virtual void RuleAction(std::int32_t rule) = 0;
+
+    void StartToken() noexcept;
+    bool MatchToken(const TLexerTables& tables);
+    void ScanChar();
+    void MarkRule(std::int32_t rule);
+    void PushMatch(std::int32_t rule);
+    bool FindMatch();
+    void BackUp(std::int32_t n);
+    bool DefaultAction();
+
+    std::int32_t Rule() const noexcept { return rule_; }
+    char CurChar() const noexcept { return curChar_; }
+
+private:
+    bool Refill();
+    void ResetState() noexcept;
+
+    std::int32_t bufEnd_ = 0;
+    std::int32_t bufPos_ = 0;
+    char buffer_[kBufferSize];
+    char curChar_ = '\0';
+    bool done_ = false;
+    char lastChar_ = '\0';
+    std::int32_t retVal_ = 0;
+    std::int32_t rule_ = 0;
+    std::int32_t state_ = 0;
+    std::int32_t startState_ = 0;
+    std::int32_t lineState_ = 1;
+    std::int32_t matchCount_ = 0;
+    std::int32_t matchStack_[kMatchStackSize];
+    std::int32_t ruleEnd_[kMaxRules] = {};
+    std::int32_t commentStartLine_ = 0;
+    TLexerBuffer commentBuffer_;
+    std::uint32_t blankCommentLines_ = 0;
+    std::int32_t column_ = 0;
+    TStream* inputStream_ = nullptr;
+    std::int32_t line_ = 1;
+    TStream* outputStream_ = nullptr;
+    char text_[kMaxTokenText + 1];
+    std::int32_t textLength_ = 0;
+};
