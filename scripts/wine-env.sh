@@ -1,7 +1,14 @@
 # Sourced by the Wine scripts: quiet Wine, no Mono or Gecko prompts on first start.
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if command -v wine64 >/dev/null 2>&1; then KS_WINE=wine64; else KS_WINE=wine; fi
-# Debian's wine64 runs 32-bit programs through the 32-bit loader it finds itself.
-KS_WINE=wine
-export KS_WINE
+
+# The loader that matches a PE file's machine: Debian's /usr/bin/wine always
+# prefers the 32-bit loader, which cannot start 64-bit programs by itself.
+ks_wine_loader() {
+  local machine
+  machine=$(od -An -j"$(( $(od -An -tu4 -j60 -N4 "$1") + 4 ))" -N2 -tx2 "$1" | tr -d ' ')
+  case "$machine" in
+    8664) echo /usr/lib/wine/wine64 ;;
+    *) echo /usr/lib/wine/wine ;;
+  esac
+}
