@@ -5,4 +5,9 @@ set -euo pipefail
 export WINEPREFIX=$1
 shift
 . "$(dirname "$0")/wine-env.sh"
-exec "$(ks_wine_loader "$1")" "$@"
+loader=$(ks_wine_loader "$1")
+if [ "$loader" = /usr/lib/wine/wine ] && ! "$loader" --version >/dev/null 2>&1; then
+  echo "wine-run: cannot start Wine's 32-bit loader: this machine does not execute 32-bit x86 code, so 32-bit Windows programs cannot run here" >&2
+  exit 125
+fi
+exec "$loader" "$@"
