@@ -89,6 +89,12 @@ struct LibraryTraits : NullableTraits<HMODULE, nullptr> {
     static void Close(HMODULE h) noexcept { FreeLibrary(h); }
 };
 
+// A COM interface pointer: one reference, released once.
+template <typename Interface>
+struct ComTraits : NullableTraits<Interface*, nullptr> {
+    static void Close(Interface* p) noexcept { p->Release(); }
+};
+
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
@@ -99,6 +105,8 @@ using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueGlobal = UniqueHandle<GlobalTraits>;
 using UniqueLibrary = UniqueHandle<LibraryTraits>;
+template <typename Interface>
+using UniqueCom = UniqueHandle<ComTraits<Interface>>;
 
 // A window DC goes back to its window with ReleaseDC, so it carries the window.
 class WindowDc {
