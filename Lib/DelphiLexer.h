@@ -27,7 +27,7 @@ bool LookupKeyword(std::string_view word, const TKeywordTable& table, std::int32
 
 class TDelphiLexer : public TCustomLexer {
 public:
-    TDelphiLexer() = default;
+    TDelphiLexer();
 
     std::int32_t NextToken() override;
 
@@ -41,5 +41,6 @@ protected:
     void RuleAction(std::int32_t rule) override;
 
 private:
+    const TLexerTables& tables_;
     std::uint32_t blankLines_ = 0;
 };

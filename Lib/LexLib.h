@@ -177,6 +177,8 @@ protected:
 
     std::int32_t Rule() const noexcept { return rule_; }
     char CurChar() const noexcept { return curChar_; }
+    // For an action that consumed a line end the input never held.
+    void AddLine() noexcept { ++line_; }
 
 private:
     bool Refill();

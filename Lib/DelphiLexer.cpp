@@ -1,0 +1,153 @@
+#include "Lib/DelphiLexer.h"
+
+#include <cstring>
+#include <vector>
+
+#include "Lib/LexGen.h"
+
+namespace {
+
+using namespace DelphiToken;
+
+// The Pascal token rules in priority order: a rule's number is its place here.
+// Letters are A to Z, a to z, the underscore and the byte 0xFC.
+struct TDelphiRule {
+    TLexRule Lex;
+    std::int32_t Token;  // delivered by the rule, or kOwnAction
+};
+
+constexpr std::int32_t kOwnAction = -1;
+
+const TDelphiRule kRules[] = {
+    {{R"([A-Za-z_\xFC][A-Za-z0-9_\xFC]*)", false}, kOwnAction},  // 1 word
+    {{R"(:=)", false}, ASSIGN},                             // 2
+    {{R"('')", false}, STRING_LITERAL},                     // 3 the empty string
+    {{R"('([^'\0]|'')+')", false}, STRING_LITERAL},         // 4 a string, quotes doubled inside
+    {{R"(:)", false}, COLON},                               // 5
+    {{R"(,)", false}, COMMA},                               // 6
+    {{R"(\.)", false}, DOT},                                // 7
+    {{R"(\.\.)", false}, DOTDOT},                           // 8
+    {{R"(=)", false}, EQUAL},                               // 9
+    {{R"(>=)", false}, GREATER_EQUAL},                      // 10
+    {{R"(>)", false}, GREATER},                             // 11
+    {{R"(\[)", false}, LEFT_BRACKET},                       // 12
+    {{R"(<=)", false}, LESS_EQUAL},                         // 13
+    {{R"(\()", false}, LEFT_PAREN},                         // 14
+    {{R"(<)", false}, LESS},                                // 15
+    {{R"(-)", false}, MINUS},                               // 16
+    {{R"(<>)", false}, NOT_EQUAL},                          // 17
+    {{R"(\+)", false}, PLUS},                               // 18
+    {{R"(\])", false}, RIGHT_BRACKET},                      // 19
+    {{R"(\$[0-9A-Fa-f]+)", false}, HEX_NUMBER},             // 20
+    {{R"([0-9]+)", false}, INTEGER_NUMBER},                 // 21
+    {{R"([0-9]+\.[0-9]+)", false}, REAL_NUMBER},            // 22
+    {{R"(\))", false}, RIGHT_PAREN},                        // 23
+    {{R"(;)", false}, SEMICOLON},                           // 24
+    {{R"(@)", false}, AT_SIGN},                             // 25
+    {{R"(#)", false}, HASH},                                // 26
+    {{R"(//)", false}, kOwnAction},                         // 27 line comment
+    {{R"(/)", false}, SLASH},                               // 28
+    {{R"(\*)", false}, STAR},                               // 29
+    {{R"(\*\*)", false}, STAR_STAR},                        // 30
+    {{R"(->)", false}, CARET},                              // 31
+    {{R"(\^)", false}, CARET},                              // 32
+    {{R"(\(\*)", false}, kOwnAction},                       // 33 comment up to *)
+    {{R"(\{)", false}, kOwnAction},                         // 34 comment up to }
+    {{R"(\n)", true}, kOwnAction},                          // 35 a blank line
+    {{R"([ \t\f\n])", false}, kOwnAction},                  // 36 a blank or a line end
+    {{R"([^\n\0])", false}, kOwnAction},                    // 37 anything else
+};
+
+constexpr char kControlZ = 26;
+constexpr std::size_t kLongestKeyword = 20;
+
+std::int32_t WordToken(std::string_view word) {
+    std::int32_t code = 0;
+    if (LookupKeyword(word, kReservedWords, code)) return code;
+    if (LookupKeyword(word, kDirectiveWords, code)) return DIRECTIVE;
+    return IDENTIFIER;
+}
+
+// Byte order, unsigned; a word sorts before a longer one that it begins.
+int CompareWord(const char* word, std::size_t length, const char* entry) {
+    const std::size_t entryLength = std::strlen(entry);
+    const int common = std::memcmp(word, entry, length < entryLength ? length : entryLength);
+    if (common != 0) return common;
+    return length < entryLength ? -1 : (length > entryLength ? 1 : 0);
+}
+
+}  // namespace
+
+bool LookupKeyword(std::string_view word, const TKeywordTable& table, std::int32_t& code) {
+    if (word.size() > kLongestKeyword) return false;
+    char upper[kLongestKeyword];
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    std::int32_t low = 1;
+    std::int32_t high = table.Count;
+    while (low <= high) {
+        const std::int32_t middle = low + (high - low) / 2;
+        const TKeyword& entry = table.Entries[middle - 1];
+        const int order = CompareWord(upper, word.size(), entry.Word);
+        if (order == 0) {
+            code = entry.Code;
+            return true;
+        }
+        if (order > 0) {
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return false;
+}
+
+TDelphiLexer::TDelphiLexer() : tables_(Tables()) {}
+
+const TLexerTables& TDelphiLexer::Tables() {
+    static const TLexerTables tables = [] {
+        std::vector<TLexRule> rules;
+        for (const TDelphiRule& rule : kRules) rules.push_back(rule.Lex);
+        return BuildLexerTables(rules.data(), rules.size());
+    }();
+    return tables;
+}
+
+std::int32_t TDelphiLexer::NextToken() {
+    return ScanWith(tables_);
+}
+
+void TDelphiLexer::RuleAction(std::int32_t rule) {
+    switch (rule) {
+        case 1:
+            ReturnToken(WordToken(Text()));
+            break;
+        case 27:
+            // A line comment always leaves its line end to be scanned as a blank.
+            // When it ends the input, the line end added here balances the one
+            // that UngetChar takes off.
+            if (!ReadUntil("\n")) AddLine();
+            UngetChar('\n');
+            ReturnToken(COMMENT);
+            break;
+        case 33:
+            ReturnToken(ReadUntil("*)") ? COMMENT : UNTERMINATED_COMMENT);
+            break;
+        case 34:
+            ReturnToken(ReadUntil("}") ? COMMENT : UNTERMINATED_COMMENT);
+            break;
+        case 35:
+            ++blankLines_;
+            break;
+        case 36:
+            break;
+        case 37:
+            if (Text()[0] != kControlZ) ReturnToken(ILLEGAL_CHAR);
+            break;
+        default:
+            ReturnToken(kRules[rule - 1].Token);
+            break;
+    }
+}
