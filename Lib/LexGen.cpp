@@ -173,6 +173,14 @@ private:
 
 using TNodeSet = std::vector<int>;  // sorted node numbers
 
+// Nodes 0 and 1 start the two start states; keeping them in the subsets keeps
+// those states apart even when no rule is tied to the line start.
+constexpr int kStartNodes = 2;
+
+// The nodes reachable without reading, keeping only those that matter to the
+// automaton: nodes that read a character and nodes that accept a rule. Two
+// subsets with the same such nodes behave alike and are one state, as in the
+// construction over pattern positions.
 TNodeSet Closure(const TNfa& nfa, std::vector<int> pending) {
     std::vector<bool> seen(nfa.nodes.size());
     for (const int node : pending) seen[node] = true;
@@ -180,7 +188,7 @@ TNodeSet Closure(const TNfa& nfa, std::vector<int> pending) {
     while (!pending.empty()) {
         const int node = pending.back();
         pending.pop_back();
-        result.push_back(node);
+        if (nfa.nodes[node].next >= 0 || nfa.nodes[node].rule != 0 || node < kStartNodes) result.push_back(node);
         for (const int next : nfa.nodes[node].epsilon) {
             if (!seen[next]) {
                 seen[next] = true;
