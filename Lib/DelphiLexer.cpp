@@ -1,6 +1,5 @@
 #include "Lib/DelphiLexer.h"
 
-#include <cstring>
 #include <vector>
 
 #include "Lib/LexGen.h"
@@ -70,10 +69,13 @@ std::int32_t WordToken(std::string_view word) {
 
 // Byte order, unsigned; a word sorts before a longer one that it begins.
 int CompareWord(const char* word, std::size_t length, const char* entry) {
-    const std::size_t entryLength = std::strlen(entry);
-    const int common = std::memcmp(word, entry, length < entryLength ? length : entryLength);
-    if (common != 0) return common;
-    return length < entryLength ? -1 : (length > entryLength ? 1 : 0);
+    for (std::size_t i = 0;; ++i) {
+        const auto e = static_cast<unsigned char>(entry[i]);
+        if (i == length) return e == 0 ? 0 : -1;
+        if (e == 0) return 1;
+        const auto w = static_cast<unsigned char>(word[i]);
+        if (w != e) return w < e ? -1 : 1;
+    }
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ void TLexerBuffer::Add(char c) {
 
 TLexerTables::TLexerTables(std::int32_t stateCount)
     : stateCount_(stateCount),
-      rules_(stateCount),
+      ruleFirst_(stateCount, 0),
+      ruleCount_(stateCount, 0),
       hasTransitions_(stateCount, 0),
       next_(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int16_t>(kNoState)) {
     // Targets are kept in 16 bits to keep the whole table in the first-level cache.
@@ -28,7 +29,10 @@ TLexerTables::TLexerTables(std::int32_t stateCount)
 
 void TLexerTables::AddRule(std::int32_t state, std::int32_t rule) {
     if (rule < 1) throw std::invalid_argument("lexer tables: rules are numbered from 1");
-    rules_[state].push_back(rule);
+    // The lists of all states lie in one array, so the matching loop reads one place.
+    rules_.insert(rules_.begin() + ruleFirst_[state] + ruleCount_[state], rule);
+    ++ruleCount_[state];
+    for (std::int32_t later = state + 1; later < stateCount_; ++later) ++ruleFirst_[later];
 }
 
 void TLexerTables::AddTransition(std::int32_t state, const TCharSet& chars, std::int32_t target) {
@@ -152,9 +156,10 @@ void TCustomLexer::StartToken() noexcept {
 
 bool TCustomLexer::MatchToken(const TLexerTables& tables) {
     for (;;) {
-        const std::vector<std::int32_t>& rules = tables.Rules(state_);
-        for (const std::int32_t rule : rules) MarkRule(rule);
-        for (auto rule = rules.rbegin(); rule != rules.rend(); ++rule) PushMatch(*rule);
+        const std::int32_t* rules = tables.RulesOf(state_);
+        const std::int32_t count = tables.RuleCount(state_);
+        for (std::int32_t i = 0; i < count; ++i) MarkRule(rules[i]);
+        for (std::int32_t i = count - 1; i >= 0; --i) PushMatch(rules[i]);
         if (!tables.HasTransitions(state_)) break;
         ScanChar();
         const std::int32_t target = tables.Target(state_, static_cast<unsigned char>(curChar_));

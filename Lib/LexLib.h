@@ -70,7 +70,9 @@ public:
     void AddTransition(std::int32_t state, const TCharSet& chars, std::int32_t target);
 
     std::int32_t StateCount() const noexcept { return stateCount_; }
-    const std::vector<std::int32_t>& Rules(std::int32_t state) const { return rules_[state]; }
+    // The rules accepted in a state: RuleCount of them from RulesOf, in list order.
+    std::int32_t RuleCount(std::int32_t state) const { return ruleCount_[state]; }
+    const std::int32_t* RulesOf(std::int32_t state) const { return rules_.data() + ruleFirst_[state]; }
     bool HasTransitions(std::int32_t state) const { return hasTransitions_[state] != 0; }
     std::int32_t Target(std::int32_t state, unsigned char c) const {
         return next_[static_cast<std::size_t>(state) * 256 + c];
@@ -78,7 +80,9 @@ public:
 
 private:
     std::int32_t stateCount_;
-    std::vector<std::vector<std::int32_t>> rules_;
+    std::vector<std::int32_t> rules_;  // the rules of all states, state by state
+    std::vector<std::int32_t> ruleFirst_;
+    std::vector<std::int32_t> ruleCount_;
     std::vector<std::uint8_t> hasTransitions_;
     std::vector<std::int16_t> next_;  // 256 targets per state, kNoState for none
 };

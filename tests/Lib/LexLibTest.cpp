@@ -338,6 +338,22 @@ TEST(LexLibEngine, FirstTransitionInListOrderWins) {
     EXPECT_EQ(scan.All(), (std::vector<TToken>{{1, "b"}}));
 }
 
+TEST(LexLibEngine, EachStateKeepsItsOwnRuleList) {
+    TLexerTables tables(4);
+    tables.AddRule(2, 5);
+    tables.AddRule(1, 3);
+    tables.AddRule(2, 4);
+    tables.AddRule(0, 9);
+    tables.AddRule(3, 1);
+    const auto list = [&](std::int32_t state) {
+        return std::vector<std::int32_t>(tables.RulesOf(state), tables.RulesOf(state) + tables.RuleCount(state));
+    };
+    EXPECT_EQ(list(0), (std::vector<std::int32_t>{9}));
+    EXPECT_EQ(list(1), (std::vector<std::int32_t>{3}));
+    EXPECT_EQ(list(2), (std::vector<std::int32_t>{5, 4}));
+    EXPECT_EQ(list(3), (std::vector<std::int32_t>{1}));
+}
+
 TEST(LexLibEngine, NulNeverHasATransition) {
     TLexerTables tables(2);
     TCharSet all;
