@@ -354,6 +354,11 @@ void TSourceModule::ClearStatistics()
     stream_.SetPosition(0);
 }
 
+void TSourceModule::ReportError(const std::string& message)
+{
+    reporter_.ReportError(SourceFileText::kErrorCaption, message + SourceFileText::kIn + SourceFileLocation(fileName_));
+}
+
 bool TSourceModule::Analyse()
 {
     TDelphiLexer lexer;
@@ -364,13 +369,10 @@ bool TSourceModule::Analyse()
     if (stream_.Size() >= 3 && std::memcmp(stream_.Memory(), kByteOrderMark, 3) == 0) stream_.SetPosition(3);
 
     TScan scan(*this, lexer);
-    const std::string location = SourceFileLocation(fileName_);
     try {
         scan.Run();
         if (!scan.ErrorText().empty())
-            reporter_.ReportError(SourceFileText::kErrorCaption, scan.ErrorText() + SourceFileText::kAtLine +
-                                                                     std::to_string(scan.Line()) +
-                                                                     SourceFileText::kIn + location);
+            ReportError(scan.ErrorText() + SourceFileText::kAtLine + std::to_string(scan.Line()));
         const std::int32_t line = scan.Line();
         statistics_.TotalLines = static_cast<std::uint32_t>(lexer.Column() > 1 ? line : line - 1);
         statistics_.BlankCommentLines = lexer.BlankCommentLines();
@@ -379,7 +381,7 @@ bool TSourceModule::Analyse()
         statistics_.Functions = static_cast<std::uint32_t>(functionList_.Count());
         statistics_.Procedures = static_cast<std::uint32_t>(procedureList_.Count());
     } catch (const ESourceCheckFailed& failed) {
-        reporter_.ReportError(SourceFileText::kErrorCaption, failed.what() + std::string(SourceFileText::kIn) + location);
+        ReportError(failed.what());
     }
     statistics_.Characters = static_cast<std::uint32_t>(stream_.GetSize());
     statistics_.Milliseconds = SourceTickCount() - statistics_.Milliseconds;

@@ -156,6 +156,8 @@ public:
 
 private:
     class TScan;
+    // The message, " in " and the file, to the reporter under "Error".
+    void ReportError(const std::string& message);
 
     TMemoryStream stream_;
     TSourceStatistics statistics_;
