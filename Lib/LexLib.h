@@ -91,7 +91,7 @@ class TCustomLexer {
 public:
     static constexpr std::int32_t kBufferSize = 2048;
     static constexpr std::int32_t kPushBackRoom = 63;
-    static constexpr std::int32_t kChunkSize = kBufferSize - 64;  // 1984
+    static constexpr std::int32_t kChunkSize = 1984;  // read at index 63, so the last place stays free
     static constexpr std::int32_t kMaxTokenText = 254;
     static constexpr std::int32_t kMatchStackSize = 1024;
     static constexpr std::int32_t kMaxRules = 256;
@@ -166,7 +166,8 @@ protected:
     [[noreturn]] void Fatal(const char* message);
 
     // The matching loop: StartToken, then MatchToken; on a match the action
-    // of Rule(), else DefaultAction. ScanWith runs it until a token is done.
+    // of the chosen rule, else DefaultAction. ScanWith runs it until an action
+    // delivers a token or the input ends.
     std::int32_t ScanWith(const TLexerTables& tables);
     virtual void RuleAction(std::int32_t rule) = 0;
 
@@ -179,8 +180,6 @@ protected:
     void BackUp(std::int32_t n);
     bool DefaultAction();
 
-    std::int32_t Rule() const noexcept { return rule_; }
-    char CurChar() const noexcept { return curChar_; }
     // For an action that consumed a line end the input never held.
     void AddLine() noexcept { ++line_; }
 

@@ -162,6 +162,16 @@ TEST(LexLibEngine, NulInTheMiddleEndsTheScanAndTheRestIsNotRead) {
     EXPECT_EQ(scan.stream.GetPosition(), TCustomLexer::kChunkSize);
 }
 
+TEST(LexLibEngine, ScanStartsAtTheStreamPosition) {
+    TScan scan(WordTables(), "abc de");
+    scan.stream.SetPosition(2);
+    EXPECT_EQ(ScanWords(scan), (std::vector<TToken>{{1, "c"}, {1, "de"}}));
+
+    TScan atTheEnd(WordTables(), "abc");
+    atTheEnd.stream.SetPosition(3);
+    EXPECT_EQ(ErrorOf([&] { atTheEnd.lexer.NextToken(); }), "LexLib: Input buffer underflow");
+}
+
 TEST(LexLibEngine, StreamIsReadInChunksOfAtMost1984Bytes) {
     struct Case {
         std::size_t size;
