@@ -1,5 +1,6 @@
 #include "Lib/DelphiLexer.h"
 
+#include <iterator>
 #include <vector>
 
 #include "Lib/LexGen.h"
@@ -17,7 +18,18 @@ struct TDelphiRule {
 
 constexpr std::int32_t kOwnAction = -1;
 
-const TDelphiRule kRules[] = {
+// The rules whose actions do more than deliver a token.
+enum : std::int32_t {
+    kWordRule = 1,
+    kLineCommentRule = 27,
+    kStarCommentRule = 33,
+    kBraceCommentRule = 34,
+    kBlankLineRule = 35,
+    kBlankRule = 36,
+    kOtherCharRule = 37,
+};
+
+constexpr TDelphiRule kRules[] = {
     {{R"([A-Za-z_\xFC][A-Za-z0-9_\xFC]*)", false}, kOwnAction},  // 1 word
     {{R"(:=)", false}, ASSIGN},                             // 2
     {{R"('')", false}, STRING_LITERAL},                     // 3 the empty string
@@ -56,6 +68,13 @@ const TDelphiRule kRules[] = {
     {{R"([ \t\f\n])", false}, kOwnAction},                  // 36 a blank or a line end
     {{R"([^\n\0])", false}, kOwnAction},                    // 37 anything else
 };
+
+static_assert(std::size(kRules) == 37, "the Pascal lexer has 37 rules");
+static_assert(kRules[kWordRule - 1].Token == kOwnAction && kRules[kLineCommentRule - 1].Token == kOwnAction &&
+                  kRules[kStarCommentRule - 1].Token == kOwnAction && kRules[kBraceCommentRule - 1].Token == kOwnAction &&
+                  kRules[kBlankLineRule - 1].Token == kOwnAction && kRules[kBlankRule - 1].Token == kOwnAction &&
+                  kRules[kOtherCharRule - 1].Token == kOwnAction,
+              "the rules with actions of their own");
 
 constexpr char kControlZ = 26;
 constexpr std::size_t kLongestKeyword = 20;
@@ -123,10 +142,10 @@ std::int32_t TDelphiLexer::NextToken() {
 
 void TDelphiLexer::RuleAction(std::int32_t rule) {
     switch (rule) {
-        case 1:
+        case kWordRule:
             ReturnToken(WordToken(Text()));
             break;
-        case 27:
+        case kLineCommentRule:
             // A line comment always leaves its line end to be scanned as a blank.
             // When it ends the input, the line end added here balances the one
             // that UngetChar takes off.
@@ -134,18 +153,18 @@ void TDelphiLexer::RuleAction(std::int32_t rule) {
             UngetChar('\n');
             ReturnToken(COMMENT);
             break;
-        case 33:
+        case kStarCommentRule:
             ReturnToken(ReadUntil("*)") ? COMMENT : UNTERMINATED_COMMENT);
             break;
-        case 34:
+        case kBraceCommentRule:
             ReturnToken(ReadUntil("}") ? COMMENT : UNTERMINATED_COMMENT);
             break;
-        case 35:
+        case kBlankLineRule:
             ++blankLines_;
             break;
-        case 36:
+        case kBlankRule:
             break;
-        case 37:
+        case kOtherCharRule:
             if (Text()[0] != kControlZ) ReturnToken(ILLEGAL_CHAR);
             break;
         default:
