@@ -10,10 +10,13 @@ export WINEPREFIX=$2
 case "$action" in
   up)
     mkdir -p "$WINEPREFIX"
-    wineserver -p
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      /usr/lib/wine/wine64 wineboot --init
-    fi
+    # The server and the services wineboot starts outlive this script; they must
+    # not hold ctest's output pipe open, or ctest waits for them.
+    log="$WINEPREFIX/../wineprefix.log"
+    wineserver -p </dev/null >>"$log" 2>&1
+    # Makes the prefix the first time; later, starts its services, so that no
+    # test program has to.
+    /usr/lib/wine/wine64 wineboot --init </dev/null >>"$log" 2>&1
     echo "wine prefix ready: $WINEPREFIX"
     ;;
   down)
