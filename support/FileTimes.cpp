@@ -23,10 +23,14 @@ std::int32_t GetFileDosTime(const std::string& Path)
         if (!find) return kNoDosTime;
     }
     FILETIME local;
-    TDosDateTime dos;
+    SYSTEMTIME fields;
     if (!FileTimeToLocalFileTime(&found.ftLastWriteTime, &local)) return kNoDosTime;
-    if (!FileTimeToDosDateTime(&local, &dos.Date, &dos.Time)) return kNoDosTime;
-    return static_cast<std::int32_t>(PackDosDateTime(dos));
+    if (!FileTimeToSystemTime(&local, &fields)) return kNoDosTime;
+    // Encoded here rather than by FileTimeToDosDateTime, which does not refuse
+    // years past 2107 on every system and then wraps them into the range.
+    const std::optional<TDosDateTime> dos = EncodeDosDateTime(
+        {fields.wYear, fields.wMonth, fields.wDay, fields.wHour, fields.wMinute, fields.wSecond});
+    return dos ? static_cast<std::int32_t>(PackDosDateTime(*dos)) : kNoDosTime;
 }
 
 std::optional<FILETIME> DateTimeToUtcFileTime(const TLocalDateTime& Local)
@@ -44,6 +48,14 @@ bool SetFileTimes(const std::string& Name, const std::optional<TLocalDateTime>& 
                   const std::optional<TLocalDateTime>& Accessed, const std::optional<TLocalDateTime>& Updated)
 {
     try {
+        // A read-only file fails. The system refuses to open one for writing,
+        // but not for every user everywhere (not for a superuser under Wine),
+        // so it is asked first. A folder's read-only flag means nothing here.
+        const DWORD attributes = GetFileAttributesA(Name.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+            !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return false;
+
         UniqueFile file = OpenForTimes(Name, FILE_ATTRIBUTE_NORMAL);
         if (!file) file = OpenForTimes(Name, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS);
         if (!file) return false;
