@@ -78,12 +78,18 @@ std::uint32_t SourceTickCount() noexcept
 std::string SourceFileLocation(const std::string& fileName)
 {
     namespace fs = std::filesystem;
-    if (fs::path(fileName).has_root_path()) return fileName;
-    std::error_code ignored;
-    std::string folder = fs::current_path(ignored).string();
-    const char separator = static_cast<char>(fs::path::preferred_separator);
-    if (folder.empty() || folder.back() != separator) folder += separator;
-    return folder + fileName;
+    // Messages are worded while errors are handled: a name that cannot be
+    // converted to or from the system's path form is given as it is.
+    try {
+        if (fs::path(fileName).has_root_path()) return fileName;
+        std::error_code ignored;
+        std::string folder = fs::current_path(ignored).string();
+        const char separator = static_cast<char>(fs::path::preferred_separator);
+        if (folder.empty() || folder.back() != separator) folder += separator;
+        return folder + fileName;
+    } catch (const std::exception&) {
+        return fileName;
+    }
 }
 
 // One run of the token loop with its local state.
