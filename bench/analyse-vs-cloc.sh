@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 corpus=${1:-$(ls -d /usr/share/fpcsrc/*/ 2>/dev/null | sort -V | tail -1)}
-analyse=${2:-build/native/tools/kestrix-analyse}
+analyse=${2:-build/native/tools/kestrix-analyse/kestrix-analyse}
 repeats=${KS_BENCH_REPEATS:-3}
 
 [ -d "${corpus:-}" ] || { echo "no corpus folder (install fpc-source or name one)" >&2; exit 2; }
