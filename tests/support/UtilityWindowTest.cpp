@@ -17,6 +17,11 @@ std::string ClassNameOf(HWND window)
     return name;
 }
 
+LRESULT CALLBACK ImpostorProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return msg == kPing ? 99 : DefWindowProcA(window, msg, wParam, lParam);
+}
+
 }  // namespace
 
 TEST(UtilityWindow, IsAHiddenToolWindowOfItsOwnClass)
@@ -86,9 +91,7 @@ TEST(UtilityWindow, ReplacesAClassOfThatNameWithAnotherProcedure)
 {
     UnregisterClassA("TPUtilWindow", GetModuleHandleA(nullptr));
     WNDCLASSA impostor{};
-    impostor.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-        return m == kPing ? 99 : DefWindowProcA(w, m, wp, lp);
-    };
+    impostor.lpfnWndProc = ImpostorProc;
     impostor.hInstance = GetModuleHandleA(nullptr);
     impostor.lpszClassName = "TPUtilWindow";
     ASSERT_NE(RegisterClassA(&impostor), 0);
