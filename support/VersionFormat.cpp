@@ -17,7 +17,7 @@ constexpr const char* kStandardValueNames[] = {
 // The widest number the formatter pads to; wider fields are copied as written.
 constexpr int kMaxField = 127;
 
-bool IsSpecificationEnd(char c) noexcept
+bool IsFieldEnd(char c) noexcept
 {
     return std::strchr("ADZadz", c) != nullptr && c != '\0';
 }
@@ -46,13 +46,13 @@ bool ParseFlags(const std::string& flags, bool& left, int& width, int& precision
     return at == flags.size();
 }
 
-std::string Decimal(const std::string& specification, std::uint16_t number)
+std::string Decimal(const std::string& field, std::uint16_t number)
 {
     bool left = false;
     int width = -1;
     int precision = -1;
-    if (!ParseFlags(specification.substr(1, specification.size() - 2), left, width, precision))
-        return specification;
+    if (!ParseFlags(field.substr(1, field.size() - 2), left, width, precision))
+        return field;
     char format[32];
     std::snprintf(format, sizeof format, "%%%s*.*d", left ? "-" : "");
     char text[2 * kMaxField + 8];
@@ -91,16 +91,16 @@ std::string FormatVersion(const std::string& format, const TVersionNumbers& numb
             continue;
         }
         std::size_t end = at + 1;
-        while (end < format.size() && !IsSpecificationEnd(format[end])) ++end;
+        while (end < format.size() && !IsFieldEnd(format[end])) ++end;
         if (end == format.size()) {
             result += format.substr(at);
             break;
         }
-        const std::string specification = format.substr(at, end - at + 1);
+        const std::string field = format.substr(at, end - at + 1);
         const char kind = format[end];
         const std::uint16_t number = VersionNumberAt(numbers, next++);
         if (kind == 'd' || kind == 'D') {
-            result += Decimal(specification, number);
+            result += Decimal(field, number);
         } else if (kind == 'a' || kind == 'A') {
             // 0 has no letter: it means "no letter suffix".
             if (number > 26) {

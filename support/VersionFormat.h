@@ -18,7 +18,7 @@ std::uint16_t VersionNumberAt(const TVersionNumbers& numbers, std::int32_t index
 // Puts the numbers, one after the other, into the format: "%...d" writes the
 // next number in decimal (width and precision allowed), "%...a" / "%...A" a
 // letter (1 is a, 2 is b, above 26 "?"), "%...z" skips a number. A
-// specification without its final letter is copied unchanged.
+// field without its final letter is copied unchanged.
 std::string FormatVersion(const std::string& format, const TVersionNumbers& numbers);
 
 // The string table prefixes ("040904E4\") for a translation table given as

@@ -56,7 +56,7 @@ TEST(FormatVersion, PutsTheNumbersIntoTheFormat)
     }
 }
 
-TEST(FormatVersion, AMalformedSpecificationIsCopiedAndStillTakesItsNumber)
+TEST(FormatVersion, AMalformedFieldIsCopiedAndStillTakesItsNumber)
 {
     // "%x d" ends at its "d" but is not a decimal field; the next field gets the second number.
     EXPECT_EQ(FormatVersion("%x d/%d", {1, 2, 3, 4}), "%x d/2");
