@@ -13,7 +13,8 @@ case "$action" in
     # The server and the services wineboot starts outlive this script; they must
     # not hold ctest's output pipe open, or ctest waits for them.
     log="$WINEPREFIX/../wineprefix.log"
-    wineserver -p </dev/null >>"$log" 2>&1
+    # A server left running for this prefix (say, by an interrupted run) serves as well.
+    wineserver -p </dev/null >>"$log" 2>&1 || true
     # Makes the prefix the first time; later, starts its services, so that no
     # test program has to.
     /usr/lib/wine/wine64 wineboot --init </dev/null >>"$log" 2>&1
