@@ -8,21 +8,11 @@
 
 #include "Lib/LexLib.h"
 #include "tests/common/HostPath.h"
+#include "tests/common/CollectingReporter.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TMessage {
-    std::string Caption;
-    std::string Text;
-};
-
-class TCollectingReporter : public TSourceReporter {
-public:
-    void ReportError(const std::string& caption, const std::string& text) override { Messages.push_back({caption, text}); }
-    std::vector<TMessage> Messages;
-};
 
 // The figures a case expects; Characters, Milliseconds and Files are checked apart.
 struct TFigures {

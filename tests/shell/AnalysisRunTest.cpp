@@ -9,21 +9,11 @@
 #include <vector>
 
 #include "config/StoreNames.h"
+#include "tests/common/CollectingReporter.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct TMessage {
-    std::string Caption;
-    std::string Text;
-};
-
-class TCollectingReporter : public TSourceReporter {
-public:
-    void ReportError(const std::string& caption, const std::string& text) override { Messages.push_back({caption, text}); }
-    std::vector<TMessage> Messages;
-};
 
 // A folder of real files that is the current directory while the test runs,
 // as the selection walk makes each entry's folder current.

@@ -9,22 +9,12 @@
 #include <vector>
 
 #include "support/Errors.h"
+#include "tests/common/ErrorMessage.h"
 
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 
 namespace {
-
-template <typename Error>
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(nothing raised)";
-}
 
 // Records every notification as "+name" or "-name".
 class TRecordingList : public TList {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "support/Errors.h"
+#include "tests/common/ErrorMessage.h"
 
 namespace fs = std::filesystem;
 
@@ -40,17 +41,6 @@ public:
 private:
     std::int32_t limit_;
 };
-
-template <typename Error>
-std::string MessageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(nothing raised)";
-}
 
 }  // namespace
 
