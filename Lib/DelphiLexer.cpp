@@ -1,5 +1,6 @@
 #include "Lib/DelphiLexer.h"
 
+#include <cstring>
 #include <iterator>
 #include <vector>
 
@@ -79,11 +80,69 @@ static_assert(kRules[kWordRule - 1].Token == kOwnAction && kRules[kLineCommentRu
 constexpr char kControlZ = 26;
 constexpr std::size_t kLongestKeyword = 20;
 
+// Both keyword tables in one hash table, for the scanner's hot path. It gives
+// what LookupKeyword gives in the reserved table and then in the directive
+// table, without the two binary searches per word.
+class TKeywordIndex {
+public:
+    TKeywordIndex() {
+        Insert(kReservedWords, false);
+        Insert(kDirectiveWords, true);
+    }
+
+    std::int32_t TokenOf(std::string_view word) const {
+        const std::size_t length = word.size();
+        if (length > kLongestKeyword) return IDENTIFIER;
+        char upper[kLongestKeyword];
+        std::uint32_t hash = static_cast<std::uint32_t>(length);
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = word[i];
+            upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            hash = hash * 33 ^ static_cast<unsigned char>(upper[i]);
+        }
+        for (std::size_t slot = SlotOf(hash);; slot = (slot + 1) % kSlots) {
+            const TSlot& entry = slots_[slot];
+            if (entry.Length == 0) return IDENTIFIER;
+            if (entry.Length == length && std::memcmp(entry.Word, upper, length) == 0) return entry.Token;
+        }
+    }
+
+private:
+    // Room for the 100 words with most slots empty, so that probes stay short.
+    static constexpr std::size_t kSlots = 512;
+
+    struct TSlot {
+        char Word[kLongestKeyword];
+        std::size_t Length = 0;  // 0 for an empty slot
+        std::int32_t Token = 0;
+    };
+
+    static std::size_t SlotOf(std::uint32_t hash) { return (hash * 2654435761u) >> 23; }
+
+    void Insert(const TKeywordTable& table, bool directive) {
+        for (std::int32_t i = 0; i < table.Count; ++i) {
+            const char* word = table.Entries[i].Word;
+            const std::size_t length = std::strlen(word);
+            std::uint32_t hash = static_cast<std::uint32_t>(length);
+            for (std::size_t k = 0; k < length; ++k) hash = hash * 33 ^ static_cast<unsigned char>(word[k]);
+            std::size_t slot = SlotOf(hash);
+            while (slots_[slot].Length != 0 &&
+                   !(slots_[slot].Length == length && std::memcmp(slots_[slot].Word, word, length) == 0)) {
+                slot = (slot + 1) % kSlots;
+            }
+            if (slots_[slot].Length != 0) continue;  // a reserved word stays reserved
+            std::memcpy(slots_[slot].Word, word, length);
+            slots_[slot].Length = length;
+            slots_[slot].Token = directive ? DIRECTIVE : table.Entries[i].Code;
+        }
+    }
+
+    TSlot slots_[kSlots];
+};
+
 std::int32_t WordToken(std::string_view word) {
-    std::int32_t code = 0;
-    if (LookupKeyword(word, kReservedWords, code)) return code;
-    if (LookupKeyword(word, kDirectiveWords, code)) return DIRECTIVE;
-    return IDENTIFIER;
+    static const TKeywordIndex index;
+    return index.TokenOf(word);
 }
 
 // Byte order, unsigned; a word sorts before a longer one that it begins.
@@ -137,10 +196,17 @@ const TLexerTables& TDelphiLexer::Tables() {
 }
 
 std::int32_t TDelphiLexer::NextToken() {
-    return ScanWith(tables_);
+    return ScanWith(tables_, [this](std::int32_t rule) {
+        // A blank, the commonest token of all, has nothing to do.
+        if (rule != kBlankRule) Action(rule);
+    });
 }
 
 void TDelphiLexer::RuleAction(std::int32_t rule) {
+    Action(rule);
+}
+
+void TDelphiLexer::Action(std::int32_t rule) {
     switch (rule) {
         case kWordRule:
             ReturnToken(WordToken(Text()));

@@ -41,6 +41,8 @@ protected:
     void RuleAction(std::int32_t rule) override;
 
 private:
+    void Action(std::int32_t rule);
+
     const TLexerTables& tables_;
     std::uint32_t blankLines_ = 0;
 };

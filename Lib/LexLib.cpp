@@ -17,11 +17,24 @@ void TLexerBuffer::Add(char c) {
     data_[count_++] = c;
 }
 
+void TLexerBuffer::Append(const char* chars, std::uint32_t count) {
+    const std::uint32_t needed = count_ + count;
+    if (needed > capacity_) {
+        if (delta_ == 0) {
+            for (std::uint32_t i = 0; i < count; ++i) Add(chars[i]);
+            return;
+        }
+        capacity_ += (needed - capacity_ + delta_ - 1) / delta_ * delta_;
+        data_.resize(capacity_ + 4);
+    }
+    std::copy(chars, chars + count, data_.begin() + count_);
+    count_ = needed;
+}
+
 TLexerTables::TLexerTables(std::int32_t stateCount)
     : stateCount_(stateCount),
       ruleFirst_(stateCount, 0),
-      ruleCount_(stateCount, 0),
-      hasTransitions_(stateCount, 0),
+      summaries_(stateCount),
       next_(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int16_t>(kNoState)) {
     // Targets are kept in 16 bits to keep the whole table in the first-level cache.
     if (stateCount < 2 || stateCount > 32767) throw std::invalid_argument("lexer tables: state count");
@@ -30,8 +43,10 @@ TLexerTables::TLexerTables(std::int32_t stateCount)
 void TLexerTables::AddRule(std::int32_t state, std::int32_t rule) {
     if (rule < 1) throw std::invalid_argument("lexer tables: rules are numbered from 1");
     // The lists of all states lie in one array, so the matching loop reads one place.
-    rules_.insert(rules_.begin() + ruleFirst_[state] + ruleCount_[state], rule);
-    ++ruleCount_[state];
+    TStateSummary& summary = summaries_[state];
+    rules_.insert(rules_.begin() + ruleFirst_[state] + summary.RuleCount, rule);
+    if (summary.RuleCount++ == 0) summary.FirstRule = rule;
+    summary.HighestRule = std::max(summary.HighestRule, rule);
     for (std::int32_t later = state + 1; later < stateCount_; ++later) ++ruleFirst_[later];
 }
 
@@ -40,7 +55,7 @@ void TLexerTables::AddTransition(std::int32_t state, const TCharSet& chars, std:
     for (int c = 1; c < 256; ++c) {
         if (chars[c] && row[c] == kNoState) {
             row[c] = static_cast<std::int16_t>(target);
-            hasTransitions_[state] = 1;
+            summaries_[state].HasTransitions = true;
         }
     }
 }
@@ -95,14 +110,31 @@ void TCustomLexer::Fatal(const char* message) {
 bool TCustomLexer::ReadUntil(std::string_view terminator) {
     commentStartLine_ = line_;
     commentBuffer_.count_ = 0;
-    for (std::int32_t i = 0; i < textLength_; ++i) commentBuffer_.Add(text_[i]);
+    commentBuffer_.Append(text_, static_cast<std::uint32_t>(textLength_));
 
+    const char first = terminator[0];
     bool found = false;
     char previous = '\0';
     for (;;) {
+        // Characters that only go into the buffer and count a column are
+        // taken from the window in one run; the others go through GetChar.
+        const std::int32_t start = bufPos_;
+        std::int32_t pos = start;
+        while (pos < bufEnd_) {
+            const char c = buffer_[pos];
+            if (c == first || c == '\n' || c == '\r' || c == '\0') break;
+            ++pos;
+        }
+        if (pos > start) {
+            commentBuffer_.Append(buffer_ + start, static_cast<std::uint32_t>(pos - start));
+            column_ += pos - start;
+            bufPos_ = pos;
+            previous = buffer_[pos - 1];
+        }
+
         const char c = GetChar();
         commentBuffer_.Add(c);
-        if (c == terminator[0]) {
+        if (c == first) {
             if (terminator.size() == 1) {
                 found = true;
                 break;
@@ -130,78 +162,106 @@ bool TCustomLexer::ReadUntil(std::string_view terminator) {
 }
 
 std::int32_t TCustomLexer::ScanWith(const TLexerTables& tables) {
-    do {
-        StartToken();
-        if (MatchToken(tables)) {
-            RuleAction(rule_);
-        } else if (!DefaultAction() && EndOfInput()) {
-            Reset();
-            ReturnToken(0);
-        }
-    } while (!done_);
-    return retVal_;
+    return ScanWith(tables, [this](std::int32_t rule) { RuleAction(rule); });
 }
 
-void TCustomLexer::StartToken() noexcept {
-    if (lastChar_ == '\n') {
-        lineState_ = 1;
-    } else if (lastChar_ != '\0') {
-        lineState_ = 0;
-    }
-    state_ = startState_ + lineState_;
-    textLength_ = 0;
-    matchCount_ = 0;
-    done_ = false;
-}
-
+// Each state reached marks its rules at the current text length and pushes
+// them with the rule listed first on top; the match is then the top entry
+// whose mark is not 0. Rules marked at length 0 (in the start state) are
+// passed over, and every later state marks at a length of 1 or more, so the
+// match is the rule listed first in the last accepting state reached after a
+// character, at that state's length. Only that and the entry count (for the
+// overflow check) are kept.
 bool TCustomLexer::MatchToken(const TLexerTables& tables) {
+    const TLexerTables::TStateSummary* const summaries = tables.Summaries();
+    const std::int16_t* const targets = tables.Targets();
+    std::int32_t state = state_;
+    std::int32_t length = textLength_;
+    std::int32_t matchCount = matchCount_;
+    std::int32_t rule = 0;
+    std::int32_t ruleLength = 0;
+    // The loop's state lives in locals, never in memory: storing a token
+    // character could otherwise change any of it as far as the compiler knows.
+    std::int32_t pos = bufPos_;
+    std::int32_t end = bufEnd_;
+    std::int32_t line = line_;
+    std::int32_t column = column_;
+    char c = curChar_;
     for (;;) {
-        const std::int32_t* rules = tables.RulesOf(state_);
-        const std::int32_t count = tables.RuleCount(state_);
-        for (std::int32_t i = 0; i < count; ++i) MarkRule(rules[i]);
-        for (std::int32_t i = count - 1; i >= 0; --i) PushMatch(rules[i]);
-        if (!tables.HasTransitions(state_)) break;
-        ScanChar();
-        const std::int32_t target = tables.Target(state_, static_cast<unsigned char>(curChar_));
+        const TLexerTables::TStateSummary& summary = summaries[state];
+        if (summary.RuleCount > 0) {
+            if (summary.HighestRule > kMaxRules)
+                FailMatch(LexLibText::kTooManyRules, {state, matchCount, length, pos, line, column, c});
+            matchCount += summary.RuleCount;
+            if (matchCount > kMatchStackSize)
+                FailMatch(LexLibText::kMatchStackOverflow, {state, matchCount, length, pos, line, column, c});
+            if (length > 0) {
+                rule = summary.FirstRule;
+                ruleLength = length;
+            }
+        }
+        if (!summary.HasTransitions) break;
+        if (length >= kMaxTokenText)
+            FailMatch(LexLibText::kTokenBufferOverflow, {state, matchCount, length, pos, line, column, c});
+        if (pos < end && buffer_[pos] != '\r') {
+            c = buffer_[pos++];
+            if (c == '\n') {
+                ++line;
+                column = 0;
+            } else {
+                ++column;
+            }
+        } else {
+            // A carriage return, a refill or the end of input.
+            bufPos_ = pos;
+            line_ = line;
+            column_ = column;
+            c = GetChar();
+            pos = bufPos_;
+            end = bufEnd_;
+            line = line_;
+            column = column_;
+        }
+        text_[length++] = c;
+        const std::int32_t target = targets[static_cast<std::size_t>(state) * 256 + static_cast<unsigned char>(c)];
         if (target == TLexerTables::kNoState) break;
-        state_ = target;
+        state = target;
     }
-    return FindMatch();
-}
+    // Push back the characters beyond the match, with the window's counters still in locals.
+    for (std::int32_t i = length; i > ruleLength; --i) {
+        if (pos == 0)
+            FailMatch(LexLibText::kInputBufferUnderflow, {state, matchCount, length, pos, line, column, c});
+        const char back = text_[i - 1];
+        buffer_[--pos] = back;
+        --column;
+        if (back == '\n') --line;
+    }
+    bufPos_ = pos;
+    line_ = line;
+    column_ = column;
+    curChar_ = c;
+    state_ = state;
+    matchCount_ = matchCount;
+    textLength_ = ruleLength;
 
-void TCustomLexer::ScanChar() {
-    if (textLength_ >= kMaxTokenText) Fatal(LexLibText::kTokenBufferOverflow);
-    curChar_ = GetChar();
-    text_[textLength_++] = curChar_;
-}
-
-void TCustomLexer::MarkRule(std::int32_t rule) {
-    if (rule > kMaxRules) Fatal(LexLibText::kTooManyRules);
-    ruleEnd_[rule - 1] = textLength_;
-}
-
-void TCustomLexer::PushMatch(std::int32_t rule) {
-    if (++matchCount_ > kMatchStackSize) Fatal(LexLibText::kMatchStackOverflow);
-    matchStack_[matchCount_ - 1] = rule;
-}
-
-bool TCustomLexer::FindMatch() {
-    while (matchCount_ > 0 && ruleEnd_[matchStack_[matchCount_ - 1] - 1] == 0) --matchCount_;
-    if (matchCount_ == 0) {
-        BackUp(0);
+    if (rule == 0) {
         lastChar_ = '\0';
         return false;
     }
-    rule_ = matchStack_[matchCount_ - 1];
-    BackUp(ruleEnd_[rule_ - 1]);
-    ruleEnd_[rule_ - 1] = 0;
-    lastChar_ = textLength_ > 0 ? text_[textLength_ - 1] : '\0';
+    rule_ = rule;
+    lastChar_ = text_[ruleLength - 1];
     return true;
 }
 
-void TCustomLexer::BackUp(std::int32_t n) {
-    for (std::int32_t i = textLength_; i > n; --i) UngetChar(text_[i - 1]);
-    textLength_ = n;
+void TCustomLexer::FailMatch(const char* message, const TMatchPoint& point) {
+    state_ = point.State;
+    matchCount_ = point.MatchCount;
+    textLength_ = point.TextLength;
+    bufPos_ = point.BufPos;
+    line_ = point.Line;
+    column_ = point.Column;
+    curChar_ = point.CurChar;
+    Fatal(message);
 }
 
 bool TCustomLexer::DefaultAction() {

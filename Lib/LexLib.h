@@ -45,6 +45,9 @@ public:
 private:
     friend class TCustomLexer;  // ReadUntil loads, trims and terminates it
 
+    // As many Add calls, with the same growth, in one step.
+    void Append(const char* chars, std::uint32_t count);
+
     TLexerBufferData data_;
     std::uint32_t capacity_;
     std::uint32_t delta_;
@@ -69,21 +72,32 @@ public:
     // claimed by an earlier set keeps its target.
     void AddTransition(std::int32_t state, const TCharSet& chars, std::int32_t target);
 
+    // What the matching loop needs of a state, kept together so that one
+    // read serves each character.
+    struct TStateSummary {
+        std::int32_t RuleCount = 0;
+        std::int32_t FirstRule = 0;    // the rule listed first, 0 for none
+        std::int32_t HighestRule = 0;  // the largest rule number listed
+        bool HasTransitions = false;
+    };
+
     std::int32_t StateCount() const noexcept { return stateCount_; }
     // The rules accepted in a state: RuleCount of them from RulesOf, in list order.
-    std::int32_t RuleCount(std::int32_t state) const { return ruleCount_[state]; }
+    std::int32_t RuleCount(std::int32_t state) const { return summaries_[state].RuleCount; }
     const std::int32_t* RulesOf(std::int32_t state) const { return rules_.data() + ruleFirst_[state]; }
-    bool HasTransitions(std::int32_t state) const { return hasTransitions_[state] != 0; }
+    bool HasTransitions(std::int32_t state) const { return summaries_[state].HasTransitions; }
     std::int32_t Target(std::int32_t state, unsigned char c) const {
         return next_[static_cast<std::size_t>(state) * 256 + c];
     }
+    const TStateSummary* Summaries() const noexcept { return summaries_.data(); }
+    // 256 targets per state, state by state, kNoState for none.
+    const std::int16_t* Targets() const noexcept { return next_.data(); }
 
 private:
     std::int32_t stateCount_;
     std::vector<std::int32_t> rules_;  // the rules of all states, state by state
     std::vector<std::int32_t> ruleFirst_;
-    std::vector<std::int32_t> ruleCount_;
-    std::vector<std::uint8_t> hasTransitions_;
+    std::vector<TStateSummary> summaries_;
     std::vector<std::int16_t> next_;  // 256 targets per state, kNoState for none
 };
 
@@ -170,14 +184,36 @@ protected:
     // delivers a token or the input ends.
     std::int32_t ScanWith(const TLexerTables& tables);
     virtual void RuleAction(std::int32_t rule) = 0;
+    // The same loop with the actions given directly, so that a scanner whose
+    // actions are known spares a virtual call per token.
+    template <class TActions>
+    std::int32_t ScanWith(const TLexerTables& tables, TActions&& ruleAction) {
+        do {
+            StartToken();
+            if (MatchToken(tables)) {
+                ruleAction(rule_);
+            } else if (!DefaultAction() && EndOfInput()) {
+                Reset();
+                ReturnToken(0);
+            }
+        } while (!done_);
+        return retVal_;
+    }
 
-    void StartToken() noexcept;
+    void StartToken() noexcept {
+        if (lastChar_ == '\n') {
+            lineState_ = 1;
+        } else if (lastChar_ != '\0') {
+            lineState_ = 0;
+        }
+        state_ = startState_ + lineState_;
+        textLength_ = 0;
+        matchCount_ = 0;
+        done_ = false;
+    }
+    // Follows the automaton from State as far as it goes, then chooses the
+    // match and pushes back the characters beyond it; false for no match.
     bool MatchToken(const TLexerTables& tables);
-    void ScanChar();
-    void MarkRule(std::int32_t rule);
-    void PushMatch(std::int32_t rule);
-    bool FindMatch();
-    void BackUp(std::int32_t n);
     bool DefaultAction();
 
     // For an action that consumed a line end the input never held.
@@ -186,6 +222,19 @@ protected:
 private:
     bool Refill();
     void ResetState() noexcept;
+    // Where the matching loop stood, kept in its locals while it runs.
+    struct TMatchPoint {
+        std::int32_t State;
+        std::int32_t MatchCount;
+        std::int32_t TextLength;
+        std::int32_t BufPos;
+        std::int32_t Line;
+        std::int32_t Column;
+        char CurChar;
+    };
+    // Stores the loop's state before raising, taking the locals by value so
+    // that none of them has its address taken.
+    [[noreturn]] void FailMatch(const char* message, const TMatchPoint& point);
 
     std::int32_t bufEnd_ = 0;
     std::int32_t bufPos_ = 0;
@@ -198,9 +247,11 @@ private:
     std::int32_t state_ = 0;
     std::int32_t startState_ = 0;
     std::int32_t lineState_ = 1;
+    // The entries the match stack holds for the current token. The stack
+    // itself is never read back: its top is always the rule listed first in
+    // the last state reached after at least one character, which MatchToken
+    // keeps as it goes.
     std::int32_t matchCount_ = 0;
-    std::int32_t matchStack_[kMatchStackSize];
-    std::int32_t ruleEnd_[kMaxRules] = {};
     std::int32_t commentStartLine_ = 0;
     TLexerBuffer commentBuffer_;
     std::uint32_t blankCommentLines_ = 0;
