@@ -35,9 +35,27 @@ TLexerTables::TLexerTables(std::int32_t stateCount)
     : stateCount_(stateCount),
       ruleFirst_(stateCount, 0),
       summaries_(stateCount),
-      next_(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int16_t>(kNoState)) {
+      next_(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int16_t>(kNoState)),
+      oneStep_(kOneStepStates * 256, 0) {
     // Targets are kept in 16 bits to keep the whole table in the first-level cache.
     if (stateCount < 2 || stateCount > 32767) throw std::invalid_argument("lexer tables: state count");
+}
+
+void TLexerTables::UpdateOneSteps() {
+    for (std::int32_t state = 0; state < kOneStepStates; ++state) {
+        for (int c = 0; c < 256; ++c) {
+            std::int32_t& step = oneStep_[static_cast<std::size_t>(state) * 256 + c];
+            step = 0;
+            const std::int32_t target = Target(state, static_cast<unsigned char>(c));
+            // A carriage return never reaches the automaton; rules of the
+            // state itself would be marked at length 0 and need their checks.
+            if (c == '\r' || target == kNoState || summaries_[state].RuleCount != 0) continue;
+            const TStateSummary& to = summaries_[target];
+            if (to.RuleCount > 0 && to.RuleCount <= kOneStepMatchLimit && !to.HasTransitions &&
+                to.HighestRule <= kOneStepRuleLimit)
+                step = target << 16 | to.FirstRule;
+        }
+    }
 }
 
 void TLexerTables::AddRule(std::int32_t state, std::int32_t rule) {
@@ -47,6 +65,9 @@ void TLexerTables::AddRule(std::int32_t state, std::int32_t rule) {
     rules_.insert(rules_.begin() + ruleFirst_[state] + summary.RuleCount, rule);
     if (summary.RuleCount++ == 0) summary.FirstRule = rule;
     summary.HighestRule = std::max(summary.HighestRule, rule);
+    highestRule_ = std::max(highestRule_, rule);
+    mostRules_ = std::max(mostRules_, summary.RuleCount);
+    UpdateOneSteps();
     for (std::int32_t later = state + 1; later < stateCount_; ++later) ++ruleFirst_[later];
 }
 
@@ -58,6 +79,7 @@ void TLexerTables::AddTransition(std::int32_t state, const TCharSet& chars, std:
             summaries_[state].HasTransitions = true;
         }
     }
+    UpdateOneSteps();
 }
 
 TCustomLexer::TCustomLexer() : commentBuffer_(0, 128) {
@@ -172,7 +194,15 @@ std::int32_t TCustomLexer::ScanWith(const TLexerTables& tables) {
 // match is the rule listed first in the last accepting state reached after a
 // character, at that state's length. Only that and the entry count (for the
 // overflow check) are kept.
-bool TCustomLexer::MatchToken(const TLexerTables& tables) {
+bool TCustomLexer::MatchLongest(const TLexerTables& tables) {
+    // A token visits at most one state more than it has characters.
+    const bool checked = tables.HighestRule() > kMaxRules ||
+                         static_cast<std::int64_t>(tables.MostRules()) * (kMaxTokenText + 1) > kMatchStackSize;
+    return checked ? MatchLongestWith<true>(tables) : MatchLongestWith<false>(tables);
+}
+
+template <bool kChecked>
+bool TCustomLexer::MatchLongestWith(const TLexerTables& tables) {
     const TLexerTables::TStateSummary* const summaries = tables.Summaries();
     const std::int16_t* const targets = tables.Targets();
     std::int32_t state = state_;
@@ -187,20 +217,16 @@ bool TCustomLexer::MatchToken(const TLexerTables& tables) {
     std::int32_t line = line_;
     std::int32_t column = column_;
     char c = curChar_;
-    for (;;) {
-        const TLexerTables::TStateSummary& summary = summaries[state];
-        if (summary.RuleCount > 0) {
-            if (summary.HighestRule > kMaxRules)
-                FailMatch(LexLibText::kTooManyRules, {state, matchCount, length, pos, line, column, c});
-            matchCount += summary.RuleCount;
-            if (matchCount > kMatchStackSize)
-                FailMatch(LexLibText::kMatchStackOverflow, {state, matchCount, length, pos, line, column, c});
-            if (length > 0) {
-                rule = summary.FirstRule;
-                ruleLength = length;
-            }
-        }
-        if (!summary.HasTransitions) break;
+    const TLexerTables::TStateSummary* summary = &summaries[state];
+    // The start state's rules are marked at length 0, so they are never chosen.
+    if (kChecked && summary->RuleCount > 0) {
+        if (summary->HighestRule > kMaxRules)
+            FailMatch(LexLibText::kTooManyRules, {state, matchCount, length, pos, line, column, c});
+        matchCount += summary->RuleCount;
+        if (matchCount > kMatchStackSize)
+            FailMatch(LexLibText::kMatchStackOverflow, {state, matchCount, length, pos, line, column, c});
+    }
+    while (summary->HasTransitions) {
         if (length >= kMaxTokenText)
             FailMatch(LexLibText::kTokenBufferOverflow, {state, matchCount, length, pos, line, column, c});
         if (pos < end && buffer_[pos] != '\r') {
@@ -226,6 +252,18 @@ bool TCustomLexer::MatchToken(const TLexerTables& tables) {
         const std::int32_t target = targets[static_cast<std::size_t>(state) * 256 + static_cast<unsigned char>(c)];
         if (target == TLexerTables::kNoState) break;
         state = target;
+        summary = &summaries[state];
+        if (kChecked && summary->RuleCount > 0) {
+            if (summary->HighestRule > kMaxRules)
+                FailMatch(LexLibText::kTooManyRules, {state, matchCount, length, pos, line, column, c});
+            matchCount += summary->RuleCount;
+            if (matchCount > kMatchStackSize)
+                FailMatch(LexLibText::kMatchStackOverflow, {state, matchCount, length, pos, line, column, c});
+        }
+        if (summary->FirstRule != 0) {
+            rule = summary->FirstRule;
+            ruleLength = length;
+        }
     }
     // Push back the characters beyond the match, with the window's counters still in locals.
     for (std::int32_t i = length; i > ruleLength; --i) {

@@ -90,6 +90,20 @@ public:
         return next_[static_cast<std::size_t>(state) * 256 + c];
     }
     const TStateSummary* Summaries() const noexcept { return summaries_.data(); }
+
+    // Over all states: the largest rule number and the longest rule list.
+    std::int32_t HighestRule() const noexcept { return highestRule_; }
+    std::int32_t MostRules() const noexcept { return mostRules_; }
+
+    // For the two states of start condition 0 and a character: the token of
+    // that one character when the automaton takes it there and stops, with
+    // rules and without limits to check, as (target << 16) | rule; else 0.
+    std::int32_t OneStep(std::int32_t state, unsigned char c) const noexcept {
+        return state < kOneStepStates ? oneStep_[static_cast<std::size_t>(state) * 256 + c] : 0;
+    }
+    // The lexer's limits, which a one-step token must keep within.
+    static constexpr std::int32_t kOneStepRuleLimit = 256;
+    static constexpr std::int32_t kOneStepMatchLimit = 1024;
     // 256 targets per state, state by state, kNoState for none.
     const std::int16_t* Targets() const noexcept { return next_.data(); }
 
@@ -99,6 +113,12 @@ private:
     std::vector<std::int32_t> ruleFirst_;
     std::vector<TStateSummary> summaries_;
     std::vector<std::int16_t> next_;  // 256 targets per state, kNoState for none
+
+    std::int32_t highestRule_ = 0;
+    std::int32_t mostRules_ = 0;
+    static constexpr std::int32_t kOneStepStates = 2;
+    void UpdateOneSteps();
+    std::vector<std::int32_t> oneStep_;
 };
 
 class TCustomLexer {
@@ -109,6 +129,9 @@ public:
     static constexpr std::int32_t kMaxTokenText = 254;
     static constexpr std::int32_t kMatchStackSize = 1024;
     static constexpr std::int32_t kMaxRules = 256;
+    static_assert(TLexerTables::kOneStepRuleLimit == kMaxRules &&
+                      TLexerTables::kOneStepMatchLimit == kMatchStackSize,
+                  "one-step tokens keep the lexer's limits");
 
     TCustomLexer();
     virtual ~TCustomLexer();
@@ -213,7 +236,32 @@ protected:
     }
     // Follows the automaton from State as far as it goes, then chooses the
     // match and pushes back the characters beyond it; false for no match.
-    bool MatchToken(const TLexerTables& tables);
+    bool MatchToken(const TLexerTables& tables) {
+        // A token of one character that leads to a state with rules and no
+        // way on, such as a blank or a semicolon, is taken here in one step:
+        // the full loop would come to the same after reading just it.
+        if (bufPos_ < bufEnd_) {
+            const char c = buffer_[bufPos_];
+            const std::int32_t step = tables.OneStep(state_, static_cast<unsigned char>(c));
+            if (step != 0) {
+                ++bufPos_;
+                if (c == '\n') {
+                    ++line_;
+                    column_ = 0;
+                } else {
+                    ++column_;
+                }
+                text_[0] = c;
+                textLength_ = 1;
+                curChar_ = c;
+                state_ = step >> 16;
+                rule_ = step & 0xFFFF;
+                lastChar_ = c;
+                return true;
+            }
+        }
+        return MatchLongest(tables);
+    }
     bool DefaultAction();
 
     // For an action that consumed a line end the input never held.
@@ -222,6 +270,12 @@ protected:
 private:
     bool Refill();
     void ResetState() noexcept;
+    // MatchToken for every token that is not taken in one step.
+    bool MatchLongest(const TLexerTables& tables);
+    // kChecked: the tables could break the lexer's limits on rule numbers
+    // or match stack entries, so every state reached is checked.
+    template <bool kChecked>
+    bool MatchLongestWith(const TLexerTables& tables);
     // Where the matching loop stood, kept in its locals while it runs.
     struct TMatchPoint {
         std::int32_t State;
