@@ -93,7 +93,9 @@ public:
     std::int32_t TokenOf(std::string_view word) const {
         const std::size_t length = word.size();
         if (length > kLongestKeyword) return IDENTIFIER;
-        char upper[kLongestKeyword];
+        // Padded with NULs, as the stored words are, so that a whole slot
+        // compares at once.
+        char upper[kWordRoom] = {};
         std::uint32_t hash = static_cast<std::uint32_t>(length);
         for (std::size_t i = 0; i < length; ++i) {
             const char c = word[i];
@@ -102,19 +104,20 @@ public:
         }
         for (std::size_t slot = SlotOf(hash);; slot = (slot + 1) % kSlots) {
             const TSlot& entry = slots_[slot];
-            if (entry.Length == 0) return IDENTIFIER;
-            if (entry.Length == length && std::memcmp(entry.Word, upper, length) == 0) return entry.Token;
+            if (entry.Token == 0) return IDENTIFIER;
+            if (std::memcmp(entry.Word, upper, kWordRoom) == 0) return entry.Token;
         }
     }
 
 private:
     // Room for the 100 words with most slots empty, so that probes stay short.
     static constexpr std::size_t kSlots = 512;
+    static constexpr std::size_t kWordRoom = 24;  // the longest keyword and NULs, in whole 8-byte words
+    static_assert(kWordRoom > kLongestKeyword, "a stored word always ends in a NUL");
 
     struct TSlot {
-        char Word[kLongestKeyword];
-        std::size_t Length = 0;  // 0 for an empty slot
-        std::int32_t Token = 0;
+        char Word[kWordRoom] = {};
+        std::int32_t Token = 0;  // 0 for an empty slot
     };
 
     static std::size_t SlotOf(std::uint32_t hash) { return (hash * 2654435761u) >> 23; }
@@ -126,13 +129,9 @@ private:
             std::uint32_t hash = static_cast<std::uint32_t>(length);
             for (std::size_t k = 0; k < length; ++k) hash = hash * 33 ^ static_cast<unsigned char>(word[k]);
             std::size_t slot = SlotOf(hash);
-            while (slots_[slot].Length != 0 &&
-                   !(slots_[slot].Length == length && std::memcmp(slots_[slot].Word, word, length) == 0)) {
-                slot = (slot + 1) % kSlots;
-            }
-            if (slots_[slot].Length != 0) continue;  // a reserved word stays reserved
+            while (slots_[slot].Token != 0 && std::strcmp(slots_[slot].Word, word) != 0) slot = (slot + 1) % kSlots;
+            if (slots_[slot].Token != 0) continue;  // a reserved word stays reserved
             std::memcpy(slots_[slot].Word, word, length);
-            slots_[slot].Length = length;
             slots_[slot].Token = directive ? DIRECTIVE : table.Entries[i].Code;
         }
     }

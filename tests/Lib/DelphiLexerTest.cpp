@@ -164,6 +164,35 @@ TEST(DelphiLexerKeywords, LookupIgnoresTheCaseOfAsciiLettersOnly) {
     }
 }
 
+// The scanner finds words by its own index; it must deliver what the lookup
+// in the two tables gives, for every keyword and for words close to one.
+TEST(DelphiLexerKeywords, WordTokensAgreeWithTheTableLookup) {
+    const auto expected = [](const std::string& word) {
+        std::int32_t code = 0;
+        if (LookupKeyword(word, kReservedWords, code)) return code;
+        if (LookupKeyword(word, kDirectiveWords, code)) return std::int32_t{T::DIRECTIVE};
+        return std::int32_t{T::IDENTIFIER};
+    };
+    std::vector<std::string> words;
+    for (const TKeywordTable* table : {&kReservedWords, &kDirectiveWords}) {
+        for (std::int32_t i = 0; i < table->Count; ++i) {
+            const std::string word = table->Entries[i].Word;
+            std::string lower = word;
+            for (char& c : lower) c = static_cast<char>(c - 'A' + 'a');
+            std::string mixed = lower;
+            mixed[0] = word[0];
+            words.insert(words.end(), {word, lower, mixed, word + "X", word + "0", word + "_", "_" + word,
+                                       word.substr(0, word.size() - 1), word + "\xFC"});
+        }
+    }
+    words.insert(words.end(), {"A", "Z", "x", "\xFC", std::string(20, 'A'), std::string(21, 'B'), "BEGINEND"});
+    for (const std::string& word : words) {
+        SCOPED_TRACE(word);
+        TPascalScan scan(word + " ");
+        EXPECT_EQ(scan.All(), (std::vector<TToken>{{expected(word), word}}));
+    }
+}
+
 TEST(DelphiLexerTokens, RulesDeliverTheirTokens) {
     struct Case {
         std::string input;
