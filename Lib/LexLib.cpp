@@ -37,8 +37,11 @@ TLexerTables::TLexerTables(std::int32_t stateCount)
       summaries_(stateCount),
       next_(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int16_t>(kNoState)),
       oneStep_(kOneStepStates * 256, 0) {
-    // Targets are kept in 16 bits to keep the whole table in the first-level cache.
+    // Targets are kept in 16 bits, or 8 where they fit, to keep the whole
+    // table in the first-level cache.
     if (stateCount < 2 || stateCount > 32767) throw std::invalid_argument("lexer tables: state count");
+    if (stateCount <= 127)
+        smallNext_.assign(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int8_t>(kNoState));
 }
 
 void TLexerTables::UpdateOneSteps() {
@@ -76,6 +79,8 @@ void TLexerTables::AddTransition(std::int32_t state, const TCharSet& chars, std:
     for (int c = 1; c < 256; ++c) {
         if (chars[c] && row[c] == kNoState) {
             row[c] = static_cast<std::int16_t>(target);
+            if (!smallNext_.empty())
+                smallNext_[static_cast<std::size_t>(state) * 256 + c] = static_cast<std::int8_t>(target);
             summaries_[state].HasTransitions = true;
         }
     }
@@ -198,13 +203,15 @@ bool TCustomLexer::MatchLongest(const TLexerTables& tables) {
     // A token visits at most one state more than it has characters.
     const bool checked = tables.HighestRule() > kMaxRules ||
                          static_cast<std::int64_t>(tables.MostRules()) * (kMaxTokenText + 1) > kMatchStackSize;
-    return checked ? MatchLongestWith<true>(tables) : MatchLongestWith<false>(tables);
+    if (const std::int8_t* small = tables.SmallTargets())
+        return checked ? MatchLongestWith<true>(tables, small) : MatchLongestWith<false>(tables, small);
+    const std::int16_t* const targets = tables.Targets();
+    return checked ? MatchLongestWith<true>(tables, targets) : MatchLongestWith<false>(tables, targets);
 }
 
-template <bool kChecked>
-bool TCustomLexer::MatchLongestWith(const TLexerTables& tables) {
+template <bool kChecked, class TTarget>
+bool TCustomLexer::MatchLongestWith(const TLexerTables& tables, const TTarget* const targets) {
     const TLexerTables::TStateSummary* const summaries = tables.Summaries();
-    const std::int16_t* const targets = tables.Targets();
     std::int32_t state = state_;
     std::int32_t length = textLength_;
     std::int32_t matchCount = matchCount_;

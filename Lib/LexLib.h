@@ -106,6 +106,10 @@ public:
     static constexpr std::int32_t kOneStepMatchLimit = 1024;
     // 256 targets per state, state by state, kNoState for none.
     const std::int16_t* Targets() const noexcept { return next_.data(); }
+    // The same in one byte each when every state number fits, else null:
+    // half the size, so that the table stays in the first-level cache next
+    // to the input.
+    const std::int8_t* SmallTargets() const noexcept { return smallNext_.empty() ? nullptr : smallNext_.data(); }
 
 private:
     std::int32_t stateCount_;
@@ -113,6 +117,7 @@ private:
     std::vector<std::int32_t> ruleFirst_;
     std::vector<TStateSummary> summaries_;
     std::vector<std::int16_t> next_;  // 256 targets per state, kNoState for none
+    std::vector<std::int8_t> smallNext_;
 
     std::int32_t highestRule_ = 0;
     std::int32_t mostRules_ = 0;
@@ -274,8 +279,8 @@ private:
     bool MatchLongest(const TLexerTables& tables);
     // kChecked: the tables could break the lexer's limits on rule numbers
     // or match stack entries, so every state reached is checked.
-    template <bool kChecked>
-    bool MatchLongestWith(const TLexerTables& tables);
+    template <bool kChecked, class TTarget>
+    bool MatchLongestWith(const TLexerTables& tables, const TTarget* targets);
     // Where the matching loop stood, kept in its locals while it runs.
     struct TMatchPoint {
         std::int32_t State;
