@@ -92,46 +92,51 @@ public:
 
     std::int32_t TokenOf(std::string_view word) const {
         const std::size_t length = word.size();
-        if (length > kLongestKeyword) return IDENTIFIER;
-        // Padded with NULs, as the stored words are, so that a whole slot
-        // compares at once.
-        char upper[kWordRoom] = {};
-        std::uint32_t hash = static_cast<std::uint32_t>(length);
-        for (std::size_t i = 0; i < length; ++i) {
-            const char c = word[i];
-            upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-            hash = hash * 33 ^ static_cast<unsigned char>(upper[i]);
-        }
-        for (std::size_t slot = SlotOf(hash);; slot = (slot + 1) % kSlots) {
+        if (length == 0 || length > kLongestKeyword) return IDENTIFIER;
+        // Most words that are no keyword meet an empty slot at once, before
+        // any of their letters but the first and the last has been looked at.
+        for (std::size_t slot = SlotOf(length, Upper(word[0]), Upper(word[length - 1]));;
+             slot = (slot + 1) % kSlots) {
             const TSlot& entry = slots_[slot];
             if (entry.Token == 0) return IDENTIFIER;
-            if (std::memcmp(entry.Word, upper, kWordRoom) == 0) return entry.Token;
+            if (entry.Length == length && SameWord(entry.Word, word)) return entry.Token;
         }
     }
 
 private:
     // Room for the 100 words with most slots empty, so that probes stay short.
     static constexpr std::size_t kSlots = 512;
-    static constexpr std::size_t kWordRoom = 24;  // the longest keyword and NULs, in whole 8-byte words
-    static_assert(kWordRoom > kLongestKeyword, "a stored word always ends in a NUL");
 
     struct TSlot {
-        char Word[kWordRoom] = {};
+        char Word[kLongestKeyword] = {};  // upper case
+        std::size_t Length = 0;
         std::int32_t Token = 0;  // 0 for an empty slot
     };
 
-    static std::size_t SlotOf(std::uint32_t hash) { return (hash * 2654435761u) >> 23; }
+    static char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+    static bool SameWord(const char* upper, std::string_view word) {
+        for (std::size_t i = 0; i < word.size(); ++i)
+            if (Upper(word[i]) != upper[i]) return false;
+        return true;
+    }
+
+    static std::size_t SlotOf(std::size_t length, char first, char last) {
+        const std::uint32_t hash = static_cast<std::uint32_t>(length) * 0x9E3779B1u ^
+                                   static_cast<unsigned char>(first) * 0x85EBCA6Bu ^
+                                   static_cast<unsigned char>(last) * 0xC2B2AE35u;
+        return (hash * 2654435761u) >> 23;
+    }
 
     void Insert(const TKeywordTable& table, bool directive) {
         for (std::int32_t i = 0; i < table.Count; ++i) {
-            const char* word = table.Entries[i].Word;
-            const std::size_t length = std::strlen(word);
-            std::uint32_t hash = static_cast<std::uint32_t>(length);
-            for (std::size_t k = 0; k < length; ++k) hash = hash * 33 ^ static_cast<unsigned char>(word[k]);
-            std::size_t slot = SlotOf(hash);
-            while (slots_[slot].Token != 0 && std::strcmp(slots_[slot].Word, word) != 0) slot = (slot + 1) % kSlots;
+            const std::string_view word = table.Entries[i].Word;
+            std::size_t slot = SlotOf(word.size(), word.front(), word.back());
+            for (; slots_[slot].Token != 0; slot = (slot + 1) % kSlots)
+                if (slots_[slot].Length == word.size() && SameWord(slots_[slot].Word, word)) break;
             if (slots_[slot].Token != 0) continue;  // a reserved word stays reserved
-            std::memcpy(slots_[slot].Word, word, length);
+            word.copy(slots_[slot].Word, word.size());
+            slots_[slot].Length = word.size();
             slots_[slot].Token = directive ? DIRECTIVE : table.Entries[i].Code;
         }
     }

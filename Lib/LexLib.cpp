@@ -96,6 +96,7 @@ TCustomLexer::~TCustomLexer() = default;
 void TCustomLexer::ResetState() noexcept {
     bufEnd_ = 0;
     bufPos_ = 0;
+    buffer_[bufEnd_] = kWindowEnd;
     startState_ = 0;
     lineState_ = 1;
     lastChar_ = '\0';
@@ -118,6 +119,7 @@ bool TCustomLexer::Refill() {
     inputStream_->ReadBuffer(buffer_ + kPushBackRoom, count);
     bufPos_ = kPushBackRoom;
     bufEnd_ = kPushBackRoom + count;
+    buffer_[bufEnd_] = kWindowEnd;
     return true;
 }
 
@@ -147,10 +149,9 @@ bool TCustomLexer::ReadUntil(std::string_view terminator) {
         // taken from the window in one run; the others go through GetChar.
         const std::int32_t start = bufPos_;
         std::int32_t pos = start;
-        while (pos < bufEnd_) {
+        for (;; ++pos) {
             const char c = buffer_[pos];
-            if (c == first || c == '\n' || c == '\r' || c == '\0') break;
-            ++pos;
+            if (c == first || c == '\n' || c == kWindowEnd || c == '\0') break;
         }
         if (pos > start) {
             commentBuffer_.Append(buffer_ + start, static_cast<std::uint32_t>(pos - start));
@@ -220,7 +221,6 @@ bool TCustomLexer::MatchLongestWith(const TLexerTables& tables, const TTarget* c
     // The loop's state lives in locals, never in memory: storing a token
     // character could otherwise change any of it as far as the compiler knows.
     std::int32_t pos = bufPos_;
-    std::int32_t end = bufEnd_;
     std::int32_t line = line_;
     std::int32_t column = column_;
     char c = curChar_;
@@ -236,7 +236,7 @@ bool TCustomLexer::MatchLongestWith(const TLexerTables& tables, const TTarget* c
     while (summary->HasTransitions) {
         if (length >= kMaxTokenText)
             FailMatch(LexLibText::kTokenBufferOverflow, {state, matchCount, length, pos, line, column, c});
-        if (pos < end && buffer_[pos] != '\r') {
+        if (buffer_[pos] != kWindowEnd) {
             c = buffer_[pos++];
             if (c == '\n') {
                 ++line;
@@ -251,7 +251,6 @@ bool TCustomLexer::MatchLongestWith(const TLexerTables& tables, const TTarget* c
             column_ = column;
             c = GetChar();
             pos = bufPos_;
-            end = bufEnd_;
             line = line_;
             column = column_;
         }

@@ -244,26 +244,24 @@ protected:
     bool MatchToken(const TLexerTables& tables) {
         // A token of one character that leads to a state with rules and no
         // way on, such as a blank or a semicolon, is taken here in one step:
-        // the full loop would come to the same after reading just it.
-        if (bufPos_ < bufEnd_) {
-            const char c = buffer_[bufPos_];
-            const std::int32_t step = tables.OneStep(state_, static_cast<unsigned char>(c));
-            if (step != 0) {
-                ++bufPos_;
-                if (c == '\n') {
-                    ++line_;
-                    column_ = 0;
-                } else {
-                    ++column_;
-                }
-                text_[0] = c;
-                textLength_ = 1;
-                curChar_ = c;
-                state_ = step >> 16;
-                rule_ = step & 0xFFFF;
-                lastChar_ = c;
-                return true;
+        // the full loop would come to the same after reading just it. The
+        // end of the window and a carriage return have no one-step token.
+        const char c = buffer_[bufPos_];
+        if (const std::int32_t step = tables.OneStep(state_, static_cast<unsigned char>(c))) {
+            ++bufPos_;
+            if (c == '\n') {
+                ++line_;
+                column_ = 0;
+            } else {
+                ++column_;
             }
+            text_[0] = c;
+            textLength_ = 1;
+            curChar_ = c;
+            state_ = step >> 16;
+            rule_ = step & 0xFFFF;
+            lastChar_ = c;
+            return true;
         }
         return MatchLongest(tables);
     }
@@ -297,6 +295,12 @@ private:
 
     std::int32_t bufEnd_ = 0;
     std::int32_t bufPos_ = 0;
+    // The place after the last valid character of the window always holds
+    // a carriage return, which GetChar alone deals with. The scanning loops
+    // then need one test per character for the end of the window and for a
+    // carriage return: on either they take the full path through GetChar.
+    static constexpr char kWindowEnd = '\r';
+    static_assert(kPushBackRoom + kChunkSize < kBufferSize, "the window has room for its end mark");
     char buffer_[kBufferSize];
     char curChar_ = '\0';
     bool done_ = false;
