@@ -82,6 +82,7 @@ void TLexerTables::AddTransition(std::int32_t state, const TCharSet& chars, std:
             if (!smallNext_.empty())
                 smallNext_[static_cast<std::size_t>(state) * 256 + c] = static_cast<std::int8_t>(target);
             summaries_[state].HasTransitions = true;
+            if (target == state) summaries_[state].LoopsBack = true;
         }
     }
     UpdateOneSteps();
@@ -234,6 +235,27 @@ bool TCustomLexer::MatchLongestWith(const TLexerTables& tables, const TTarget* c
             FailMatch(LexLibText::kMatchStackOverflow, {state, matchCount, length, pos, line, column, c});
     }
     while (summary->HasTransitions) {
+        if (!kChecked && summary->LoopsBack) {
+            // Characters on which the state leads back to itself, as over the
+            // letters of a word, are taken in a loop of their own that does
+            // not wait for each target: it is the state it stands in. Each
+            // would mark the state's rule at its length, and the last mark is
+            // the one that counts. A line feed takes the full path below.
+            const TTarget* const row = targets + static_cast<std::size_t>(state) * 256;
+            const std::int32_t before = length;
+            for (char next = buffer_[pos]; length < kMaxTokenText && next != '\n' && next != kWindowEnd &&
+                                           row[static_cast<unsigned char>(next)] == state;
+                 next = buffer_[pos]) {
+                ++pos;
+                ++column;
+                text_[length++] = next;
+                c = next;
+            }
+            if (length > before && summary->FirstRule != 0) {
+                rule = summary->FirstRule;
+                ruleLength = length;
+            }
+        }
         if (length >= kMaxTokenText)
             FailMatch(LexLibText::kTokenBufferOverflow, {state, matchCount, length, pos, line, column, c});
         if (buffer_[pos] != kWindowEnd) {

@@ -79,6 +79,7 @@ public:
         std::int32_t FirstRule = 0;    // the rule listed first, 0 for none
         std::int32_t HighestRule = 0;  // the largest rule number listed
         bool HasTransitions = false;
+        bool LoopsBack = false;  // some character leads from the state to itself
     };
 
     std::int32_t StateCount() const noexcept { return stateCount_; }
