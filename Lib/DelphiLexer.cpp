@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <stdexcept>
 #include <vector>
 
 #include "Lib/LexGen.h"
@@ -97,25 +98,26 @@ public:
         // any of their letters but the first and the last has been looked at.
         for (std::size_t slot = SlotOf(length, Upper(word[0]), Upper(word[length - 1]));;
              slot = (slot + 1) % kSlots) {
-            const TSlot& entry = slots_[slot];
-            if (entry.Token == 0) return IDENTIFIER;
-            if (entry.Length == length && SameWord(entry.Word, word)) return entry.Token;
+            if (slots_[slot] == 0) return IDENTIFIER;
+            const TWord& entry = words_[slots_[slot] - 1];
+            if (entry.Word.size() == length && SameWord(entry.Word, word)) return entry.Token;
         }
     }
 
 private:
-    // Room for the 100 words with most slots empty, so that probes stay short.
+    // Room for the 100 words with most slots empty, so that probes stay
+    // short; a slot is one byte, so that the slots stay in the cache.
     static constexpr std::size_t kSlots = 512;
+    static constexpr std::size_t kMaxWords = 255;
 
-    struct TSlot {
-        char Word[kLongestKeyword] = {};  // upper case
-        std::size_t Length = 0;
-        std::int32_t Token = 0;  // 0 for an empty slot
+    struct TWord {
+        std::string_view Word;  // upper case
+        std::int32_t Token = 0;
     };
 
     static char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-    static bool SameWord(const char* upper, std::string_view word) {
+    static bool SameWord(std::string_view upper, std::string_view word) {
         for (std::size_t i = 0; i < word.size(); ++i)
             if (Upper(word[i]) != upper[i]) return false;
         return true;
@@ -132,16 +134,18 @@ private:
         for (std::int32_t i = 0; i < table.Count; ++i) {
             const std::string_view word = table.Entries[i].Word;
             std::size_t slot = SlotOf(word.size(), word.front(), word.back());
-            for (; slots_[slot].Token != 0; slot = (slot + 1) % kSlots)
-                if (slots_[slot].Length == word.size() && SameWord(slots_[slot].Word, word)) break;
-            if (slots_[slot].Token != 0) continue;  // a reserved word stays reserved
-            word.copy(slots_[slot].Word, word.size());
-            slots_[slot].Length = word.size();
-            slots_[slot].Token = directive ? DIRECTIVE : table.Entries[i].Code;
+            for (; slots_[slot] != 0; slot = (slot + 1) % kSlots)
+                if (words_[slots_[slot] - 1].Word == word) break;
+            if (slots_[slot] != 0) continue;  // a reserved word stays reserved
+            if (wordCount_ == kMaxWords) throw std::logic_error("keyword index: too many words");
+            words_[wordCount_] = {word, directive ? DIRECTIVE : table.Entries[i].Code};
+            slots_[slot] = static_cast<std::uint8_t>(++wordCount_);
         }
     }
 
-    TSlot slots_[kSlots];
+    std::uint8_t slots_[kSlots] = {};  // 1 + the word's place in words_, 0 for an empty slot
+    TWord words_[kMaxWords];
+    std::size_t wordCount_ = 0;
 };
 
 std::int32_t WordToken(std::string_view word) {
