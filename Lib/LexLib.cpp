@@ -54,9 +54,8 @@ void TLexerTables::UpdateOneSteps() {
             // state itself would be marked at length 0 and need their checks.
             if (c == '\r' || target == kNoState || summaries_[state].RuleCount != 0) continue;
             const TStateSummary& to = summaries_[target];
-            if (to.RuleCount > 0 && to.RuleCount <= kOneStepMatchLimit && !to.HasTransitions &&
-                to.HighestRule <= kOneStepRuleLimit)
-                step = target << 16 | to.FirstRule;
+            if (to.RuleCount > 0 && to.RuleCount <= kOneStepMatchLimit && to.HighestRule <= kOneStepRuleLimit)
+                step = target << 16 | (to.HasTransitions ? kOneStepLooksAhead : 0) | to.FirstRule;
         }
     }
 }

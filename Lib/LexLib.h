@@ -97,10 +97,18 @@ public:
     std::int32_t MostRules() const noexcept { return mostRules_; }
 
     // For the two states of start condition 0 and a character: the token of
-    // that one character when the automaton takes it there and stops, with
-    // rules and without limits to check, as (target << 16) | rule; else 0.
+    // that one character when the automaton takes it to a state with rules
+    // and no limits to check, as (target << 16) | rule, with the flag
+    // kOneStepLooksAhead when the target has transitions and the next
+    // character decides; else 0.
     std::int32_t OneStep(std::int32_t state, unsigned char c) const noexcept {
         return state < kOneStepStates ? oneStep_[static_cast<std::size_t>(state) * 256 + c] : 0;
+    }
+    static constexpr std::int32_t kOneStepLooksAhead = 0x8000;
+    // True when the state has no transition on the character.
+    bool Stops(std::int32_t state, unsigned char c) const noexcept {
+        const std::size_t at = static_cast<std::size_t>(state) * 256 + c;
+        return (smallNext_.empty() ? next_[at] : smallNext_[at]) == kNoState;
     }
     // The lexer's limits, which a one-step token must keep within.
     static constexpr std::int32_t kOneStepRuleLimit = 256;
@@ -243,26 +251,36 @@ protected:
     // Follows the automaton from State as far as it goes, then chooses the
     // match and pushes back the characters beyond it; false for no match.
     bool MatchToken(const TLexerTables& tables) {
-        // A token of one character that leads to a state with rules and no
-        // way on, such as a blank or a semicolon, is taken here in one step:
-        // the full loop would come to the same after reading just it. The
-        // end of the window and a carriage return have no one-step token.
+        // A token of one character that leads to a state with rules is taken
+        // here in one step when that state has no way on, such as a blank or
+        // a semicolon, or none on the next character, such as a parenthesis
+        // before a letter: the full loop would come to the same, reading the
+        // next character and pushing it back. The end of the window and a
+        // carriage return have no one-step token.
         const char c = buffer_[bufPos_];
         if (const std::int32_t step = tables.OneStep(state_, static_cast<unsigned char>(c))) {
-            ++bufPos_;
-            if (c == '\n') {
-                ++line_;
-                column_ = 0;
-            } else {
-                ++column_;
+            const std::int32_t target = step >> 16;
+            const char next = buffer_[bufPos_ + 1];
+            const bool looksAhead = (step & TLexerTables::kOneStepLooksAhead) != 0;
+            if (!looksAhead || (next != kWindowEnd && tables.Stops(target, static_cast<unsigned char>(next)))) {
+                CountRead(c);
+                text_[0] = c;
+                textLength_ = 1;
+                curChar_ = c;
+                if (looksAhead) {
+                    CountRead(next);
+                    // Pushed back: the place still holds it.
+                    --column_;
+                    if (next == '\n') --line_;
+                    text_[1] = next;
+                    curChar_ = next;
+                }
+                ++bufPos_;
+                state_ = target;
+                rule_ = step & (TLexerTables::kOneStepLooksAhead - 1);
+                lastChar_ = c;
+                return true;
             }
-            text_[0] = c;
-            textLength_ = 1;
-            curChar_ = c;
-            state_ = step >> 16;
-            rule_ = step & 0xFFFF;
-            lastChar_ = c;
-            return true;
         }
         return MatchLongest(tables);
     }
@@ -274,6 +292,15 @@ protected:
 private:
     bool Refill();
     void ResetState() noexcept;
+    // Line and column of a character read by MatchToken.
+    void CountRead(char c) noexcept {
+        if (c == '\n') {
+            ++line_;
+            column_ = 0;
+        } else {
+            ++column_;
+        }
+    }
     // MatchToken for every token that is not taken in one step.
     bool MatchLongest(const TLexerTables& tables);
     // kChecked: the tables could break the lexer's limits on rule numbers
