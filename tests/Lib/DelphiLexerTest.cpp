@@ -10,20 +10,11 @@
 #include <vector>
 
 #include "support/Streams.h"
+#include "tests/Lib/LexerTokens.h"
 
 namespace {
 
 namespace T = DelphiToken;
-
-struct TToken {
-    std::int32_t code;
-    std::string text;
-    bool operator==(const TToken& other) const { return code == other.code && text == other.text; }
-};
-
-std::ostream& operator<<(std::ostream& out, const TToken& token) {
-    return out << token.code << " \"" << token.text << '"';
-}
 
 // A Pascal lexer over its own memory stream.
 struct TPascalScan {
@@ -32,13 +23,7 @@ struct TPascalScan {
         stream.SetPosition(0);
         lexer.SetInputStream(&stream);
     }
-    std::vector<TToken> All() {
-        std::vector<TToken> tokens;
-        for (std::int32_t code = lexer.NextToken(); code != 0; code = lexer.NextToken()) {
-            tokens.push_back({code, std::string(lexer.Text())});
-        }
-        return tokens;
-    }
+    std::vector<TToken> All() { return CollectTokens(lexer); }
     std::vector<std::int32_t> Codes() {
         std::vector<std::int32_t> codes;
         for (const TToken& token : All()) codes.push_back(token.code);

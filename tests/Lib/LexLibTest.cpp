@@ -12,6 +12,7 @@
 
 #include "Lib/LexGen.h"
 #include "support/Streams.h"
+#include "tests/Lib/LexerTokens.h"
 
 namespace {
 
@@ -61,29 +62,13 @@ private:
     const TLexerTables& tables_;
 };
 
-struct TToken {
-    std::int32_t code;
-    std::string text;
-    bool operator==(const TToken& other) const { return code == other.code && text == other.text; }
-};
-
-std::ostream& operator<<(std::ostream& out, const TToken& token) {
-    return out << token.code << " \"" << token.text << '"';
-}
-
 // A lexer reading from its own memory stream.
 struct TScan {
     explicit TScan(const TLexerTables& tables, const std::string& input) : lexer(tables) {
         Load(stream, input);
         lexer.SetInputStream(&stream);
     }
-    std::vector<TToken> All() {
-        std::vector<TToken> tokens;
-        for (std::int32_t code = lexer.NextToken(); code != 0; code = lexer.NextToken()) {
-            tokens.push_back({code, std::string(lexer.Text())});
-        }
-        return tokens;
-    }
+    std::vector<TToken> All() { return CollectTokens(lexer); }
     TMemoryStream stream;
     TTestLexer lexer;
 };
