@@ -204,10 +204,8 @@ const TLexerTables& TDelphiLexer::Tables() {
 }
 
 std::int32_t TDelphiLexer::NextToken() {
-    return ScanWith(tables_, [this](std::int32_t rule) {
-        // A blank, the commonest token of all, has nothing to do.
-        if (rule != kBlankRule) Action(rule);
-    });
+    // A blank, the commonest token of all, has nothing to do.
+    return ScanWith(tables_, kBlankRule, [this](std::int32_t rule) { Action(rule); });
 }
 
 void TDelphiLexer::RuleAction(std::int32_t rule) {

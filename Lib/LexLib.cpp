@@ -36,6 +36,7 @@ TLexerTables::TLexerTables(std::int32_t stateCount)
       ruleFirst_(stateCount, 0),
       summaries_(stateCount),
       next_(static_cast<std::size_t>(stateCount) * 256, static_cast<std::int16_t>(kNoState)),
+      loopRowOf_(stateCount, -1),
       oneStep_(kOneStepStates * 256, 0) {
     // Targets are kept in 16 bits, or 8 where they fit, to keep the whole
     // table in the first-level cache.
@@ -81,7 +82,14 @@ void TLexerTables::AddTransition(std::int32_t state, const TCharSet& chars, std:
             if (!smallNext_.empty())
                 smallNext_[static_cast<std::size_t>(state) * 256 + c] = static_cast<std::int8_t>(target);
             summaries_[state].HasTransitions = true;
-            if (target == state) summaries_[state].LoopsBack = true;
+            if (target == state) {
+                summaries_[state].LoopsBack = true;
+                if (loopRowOf_[state] < 0) {
+                    loopRowOf_[state] = static_cast<std::int32_t>(loopRows_.size() / 256);
+                    loopRows_.resize(loopRows_.size() + 256, 0);
+                }
+                if (c != '\n' && c != '\r') loopRows_[static_cast<std::size_t>(loopRowOf_[state]) * 256 + c] = 1;
+            }
         }
     }
     UpdateOneSteps();
@@ -240,19 +248,18 @@ bool TCustomLexer::MatchLongestWith(const TLexerTables& tables, const TTarget* c
             // not wait for each target: it is the state it stands in. Each
             // would mark the state's rule at its length, and the last mark is
             // the one that counts. A line feed takes the full path below.
-            const TTarget* const row = targets + static_cast<std::size_t>(state) * 256;
-            const std::int32_t before = length;
-            for (char next = buffer_[pos]; length < kMaxTokenText && next != '\n' && next != kWindowEnd &&
-                                           row[static_cast<unsigned char>(next)] == state;
-                 next = buffer_[pos]) {
-                ++pos;
-                ++column;
-                text_[length++] = next;
-                c = next;
-            }
-            if (length > before && summary->FirstRule != 0) {
-                rule = summary->FirstRule;
-                ruleLength = length;
+            // The window's end mark stops the loop as a carriage return does.
+            const std::uint8_t* const stays = tables.LoopRow(state);
+            const std::int32_t start = pos;
+            const std::int32_t limit = pos + (kMaxTokenText - length);
+            while (pos < limit && stays[static_cast<unsigned char>(buffer_[pos])]) text_[length++] = buffer_[pos++];
+            if (pos > start) {
+                column += pos - start;
+                c = buffer_[pos - 1];
+                if (summary->FirstRule != 0) {
+                    rule = summary->FirstRule;
+                    ruleLength = length;
+                }
             }
         }
         if (length >= kMaxTokenText)

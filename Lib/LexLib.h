@@ -105,6 +105,8 @@ public:
         return state < kOneStepStates ? oneStep_[static_cast<std::size_t>(state) * 256 + c] : 0;
     }
     static constexpr std::int32_t kOneStepLooksAhead = 0x8000;
+    // The low half of a one-step token: its rule and the look-ahead flag.
+    static constexpr std::int32_t kOneStepRuleAndFlag = 0xFFFF;
     // True when the state has no transition on the character.
     bool Stops(std::int32_t state, unsigned char c) const noexcept {
         const std::size_t at = static_cast<std::size_t>(state) * 256 + c;
@@ -119,6 +121,12 @@ public:
     // half the size, so that the table stays in the first-level cache next
     // to the input.
     const std::int8_t* SmallTargets() const noexcept { return smallNext_.empty() ? nullptr : smallNext_.data(); }
+    // For a state that leads back to itself: 256 flags, 1 for each character
+    // that does so, but for a line feed and a carriage return, which need
+    // more than a column counted.
+    const std::uint8_t* LoopRow(std::int32_t state) const {
+        return loopRows_.data() + static_cast<std::size_t>(loopRowOf_[state]) * 256;
+    }
 
 private:
     std::int32_t stateCount_;
@@ -127,6 +135,8 @@ private:
     std::vector<TStateSummary> summaries_;
     std::vector<std::int16_t> next_;  // 256 targets per state, kNoState for none
     std::vector<std::int8_t> smallNext_;
+    std::vector<std::int32_t> loopRowOf_;  // the state's row in loopRows_, -1 for none
+    std::vector<std::uint8_t> loopRows_;
 
     std::int32_t highestRule_ = 0;
     std::int32_t mostRules_ = 0;
@@ -225,10 +235,21 @@ protected:
     // actions are known spares a virtual call per token.
     template <class TActions>
     std::int32_t ScanWith(const TLexerTables& tables, TActions&& ruleAction) {
+        return ScanWith(tables, 0, ruleAction);
+    }
+    // The same for a scanner with a quiet rule: one whose action does
+    // nothing and delivers nothing, such as a blank. ruleAction is never
+    // asked for it, and a run of its one-character tokens is taken at once.
+    template <class TActions>
+    std::int32_t ScanWith(const TLexerTables& tables, std::int32_t quietRule, TActions&& ruleAction) {
         do {
             StartToken();
             if (MatchToken(tables)) {
-                ruleAction(rule_);
+                if (rule_ == quietRule) {
+                    TakeQuietRun(tables, quietRule);
+                } else {
+                    ruleAction(rule_);
+                }
             } else if (!DefaultAction() && EndOfInput()) {
                 Reset();
                 ReturnToken(0);
@@ -285,6 +306,43 @@ protected:
         return MatchLongest(tables);
     }
     bool DefaultAction();
+
+    // After a token of the quiet rule: the tokens of that rule that follow
+    // and would each be taken in one step without looking ahead, as the
+    // loop would take them one by one, with nothing to do between them. The
+    // next character decides alone, so none is read that does not belong.
+    void TakeQuietRun(const TLexerTables& tables, std::int32_t quietRule) noexcept {
+        std::int32_t pos = bufPos_;
+        std::int32_t line = line_;
+        std::int32_t column = column_;
+        std::int32_t state = state_;
+        char last = lastChar_;
+        for (;;) {
+            const char c = buffer_[pos];
+            const std::int32_t step = tables.OneStep(startState_ + (last == '\n' ? 1 : 0), static_cast<unsigned char>(c));
+            // Equal only without the look-ahead flag.
+            if ((step & TLexerTables::kOneStepRuleAndFlag) != quietRule) break;
+            if (c == '\n') {
+                ++line;
+                column = 0;
+            } else {
+                ++column;
+            }
+            ++pos;
+            last = c;
+            state = step >> 16;
+        }
+        if (pos == bufPos_) return;
+        bufPos_ = pos;
+        line_ = line;
+        column_ = column;
+        state_ = state;
+        lastChar_ = last;
+        curChar_ = last;
+        text_[0] = last;
+        textLength_ = 1;
+        matchCount_ = 0;
+    }
 
     // For an action that consumed a line end the input never held.
     void AddLine() noexcept { ++line_; }

@@ -42,12 +42,16 @@ class TTestLexer : public TCustomLexer {
 public:
     explicit TTestLexer(const TLexerTables& tables) : tables_(tables) {}
 
-    std::int32_t NextToken() override { return ScanWith(tables_); }
+    std::int32_t NextToken() override {
+        if (quietRule == 0) return ScanWith(tables_);
+        return ScanWith(tables_, quietRule, [this](std::int32_t rule) { RuleAction(rule); });
+    }
 
     using TCustomLexer::ReadUntil;
     using TCustomLexer::ReturnToken;
 
     std::function<void(TTestLexer&, std::int32_t)> action;
+    std::int32_t quietRule = 0;  // 0: none
 
 protected:
     void RuleAction(std::int32_t rule) override {
@@ -424,6 +428,59 @@ TEST(LexLibEngine, UnmatchedCharactersGoToTheOutputStream) {
 
     TScan quiet(WordTables(), "a+b");
     EXPECT_EQ(ScanWords(quiet), (std::vector<TToken>{{1, "a"}, {1, "b"}}));
+}
+
+// A token as a caller sees it, with where the lexer stood after it.
+struct TPlacedToken {
+    TToken token;
+    std::int32_t line;
+    std::int32_t column;
+    bool operator==(const TPlacedToken& other) const {
+        return token == other.token && line == other.line && column == other.column;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const TPlacedToken& placed) {
+    return out << placed.token << " at " << placed.line << ':' << placed.column;
+}
+
+TEST(LexLibEngine, RunsOfAQuietRuleGiveWhatTheirTokensOneByOneGive) {
+    // As in a language scanner: a line feed at the start of a line is a rule
+    // of its own, and blanks (the quiet rule 3) do nothing.
+    static const TLexerTables tables = Build({{"\\n", true}, {"[a-z]+", false}, {"[ \\t\\n]", false}, {"[^\\n\\0]", false}});
+    const std::string inputs[] = {
+        "a  b",
+        "  \n\n  x \n",
+        "x \r\n \r\r  y\n\n\n",
+        "\t\t\n \n\n",
+        "a   ",
+        "a + \t- b",
+        std::string(3000, ' ') + "end" + std::string(1990, ' ') + "\n\n" + std::string(70, ' ') + "z",
+    };
+    for (const std::string& input : inputs) {
+        SCOPED_TRACE(input.size() > 40 ? input.substr(0, 40) + "..." : input);
+        std::vector<TPlacedToken> seen[2];
+        std::int32_t endLine[2] = {};
+        std::int32_t endColumn[2] = {};
+        for (int quiet = 0; quiet < 2; ++quiet) {
+            TScan scan(tables, input);
+            scan.lexer.quietRule = quiet ? 3 : 0;
+            scan.lexer.action = [quiet](TTestLexer& lexer, std::int32_t rule) {
+                if (quiet) {
+                    EXPECT_NE(rule, 3) << "the quiet rule has no action to ask";
+                }
+                if (rule != 3) lexer.ReturnToken(rule);
+            };
+            for (std::int32_t code = scan.lexer.NextToken(); code != 0; code = scan.lexer.NextToken())
+                seen[quiet].push_back({{code, std::string(scan.lexer.Text())}, scan.lexer.Line(), scan.lexer.Column()});
+            endLine[quiet] = scan.lexer.Line();
+            endColumn[quiet] = scan.lexer.Column();
+        }
+        EXPECT_FALSE(seen[0].empty());
+        EXPECT_EQ(seen[1], seen[0]);
+        EXPECT_EQ(endLine[1], endLine[0]);
+        EXPECT_EQ(endColumn[1], endColumn[0]);
+    }
 }
 
 TEST(LexLibEngine, CountersSurviveTheResetAtTheEnd) {

@@ -2,6 +2,10 @@
 // The Pascal source analysis of the shell extension in a terminal.
 #include <CLI/CLI.hpp>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
@@ -32,6 +36,17 @@ struct TOptions {
     unsigned Jobs = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::string> Paths;
 };
+
+// Every file is loaded whole and freed before the next one. By default the C
+// library hands large blocks back to the system at once, and the next file
+// then pays for fresh pages again: a tenth of the whole run on a large tree.
+void KeepFreedMemoryForTheNextFile()
+{
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+#endif
+}
 
 int BadUsage(const std::string& message)
 {
@@ -75,6 +90,7 @@ int Run(const TOptions& options)
 
 int main(int argc, char** argv)
 {
+    KeepFreedMemoryForTheNextFile();
     TOptions options;
     CLI::App app{"Counts the lines, comments, classes, functions and procedures of Pascal source files.", kProgram};
     app.add_option("--extensions", options.Extensions,
