@@ -1,6 +1,7 @@
 #include "Lib/LexLib.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -150,6 +151,11 @@ bool TCustomLexer::ReadUntil(std::string_view terminator) {
     commentBuffer_.Append(text_, static_cast<std::uint32_t>(textLength_));
 
     const char first = terminator[0];
+    if (commentStopsFor_ != static_cast<unsigned char>(first)) {
+        std::fill(std::begin(commentStops_), std::end(commentStops_), std::uint8_t{0});
+        for (const char stop : {first, '\n', kWindowEnd, '\0'}) commentStops_[static_cast<unsigned char>(stop)] = 1;
+        commentStopsFor_ = static_cast<unsigned char>(first);
+    }
     bool found = false;
     char previous = '\0';
     for (;;) {
@@ -157,10 +163,7 @@ bool TCustomLexer::ReadUntil(std::string_view terminator) {
         // taken from the window in one run; the others go through GetChar.
         const std::int32_t start = bufPos_;
         std::int32_t pos = start;
-        for (;; ++pos) {
-            const char c = buffer_[pos];
-            if (c == first || c == '\n' || c == kWindowEnd || c == '\0') break;
-        }
+        while (!commentStops_[static_cast<unsigned char>(buffer_[pos])]) ++pos;
         if (pos > start) {
             commentBuffer_.Append(buffer_ + start, static_cast<std::uint32_t>(pos - start));
             column_ += pos - start;

@@ -403,6 +403,11 @@ private:
     std::int32_t matchCount_ = 0;
     std::int32_t commentStartLine_ = 0;
     TLexerBuffer commentBuffer_;
+    // For ReadUntil: 1 for the characters that end a run of comment text
+    // (the terminator's first, a line feed, the window's end, NUL), built
+    // for the terminator's first character it names.
+    std::uint8_t commentStops_[256];
+    std::int32_t commentStopsFor_ = -1;
     std::uint32_t blankCommentLines_ = 0;
     std::int32_t column_ = 0;
     TStream* inputStream_ = nullptr;

@@ -147,8 +147,10 @@ std::int32_t TMemoryStream::Write(const void* buffer, std::int32_t count)
 
 void TMemoryStream::LoadFromStream(TStream& stream)
 {
+    // The size and the start in two seeks, where the position and the size
+    // each alone would take four: a file stream pays a system call for each.
+    const std::int32_t count = stream.Seek(0, soFromEnd);
     stream.SetPosition(0);
-    const std::int32_t count = stream.GetSize();
     SetSize(count);
     stream.ReadBuffer(Memory(), count);
     position_ = 0;
