@@ -7,15 +7,16 @@
 # CORPUS_FOLDER defaults to the Free Pascal sources of Debian's fpc-source
 # package (/usr/share/fpcsrc/<version>); KESTRIX_ANALYSE to the native build.
 # Each run is repeated and the fastest kept, so that a busy machine disturbs
-# the ratio less: kestrix-analyse KS_BENCH_REPEATS times (default 3), cloc,
+# the ratio less: kestrix-analyse KS_BENCH_REPEATS times (default 5), cloc,
 # being far slower, KS_BENCH_CLOC_REPEATS times (default 2). A slow outlier of
 # cloc alone would flatter the ratio as much as one of ours would spoil it.
 set -euo pipefail
+export LC_ALL=C  # a point in $EPOCHREALTIME and in awk's numbers, byte order in sort
 cd "$(dirname "$0")/.."
 
 corpus=${1:-$(ls -d /usr/share/fpcsrc/*/ 2>/dev/null | sort -V | tail -1)}
 analyse=${2:-build/native/tools/kestrix-analyse/kestrix-analyse}
-repeats=${KS_BENCH_REPEATS:-3}
+repeats=${KS_BENCH_REPEATS:-5}
 cloc_repeats=${KS_BENCH_CLOC_REPEATS:-2}
 
 [ -d "${corpus:-}" ] || { echo "no corpus folder (install fpc-source or name one)" >&2; exit 2; }
@@ -30,14 +31,14 @@ mapfile -t files <"$list"
 count=${#files[@]}
 bytes=$(tr '\n' '\0' <"$list" | xargs -0 stat -c %s | awk '{ s += $1 } END { print s }')
 
-now() { date +%s.%N; }
 calc() { awk "BEGIN { print $1 }"; }
-# seconds COMMAND...: the wall time of one run, output discarded
+# seconds COMMAND...: the wall time of one run, output discarded; bash's own
+# clock, since a date process on each side would add its start-up to the run
 seconds() {
   local start end
-  start=$(now)
+  start=$EPOCHREALTIME
   "$@" >/dev/null 2>&1 || [ $? -eq 1 ]  # 1: some files raised errors, which is expected here
-  end=$(now)
+  end=$EPOCHREALTIME
   calc "$end - $start"
 }
 # fastest N COMMAND...: the best wall time of N runs
