@@ -203,16 +203,7 @@ const TLexerTables& TDelphiLexer::Tables() {
     return tables;
 }
 
-std::int32_t TDelphiLexer::NextToken() {
-    // A blank, the commonest token of all, has nothing to do.
-    return ScanWith(tables_, kBlankRule, [this](std::int32_t rule) { Action(rule); });
-}
-
-void TDelphiLexer::RuleAction(std::int32_t rule) {
-    Action(rule);
-}
-
-void TDelphiLexer::Action(std::int32_t rule) {
+inline void TDelphiLexer::Action(std::int32_t rule) {
     switch (rule) {
         case kWordRule:
             ReturnToken(WordToken(Text()));
@@ -243,4 +234,13 @@ void TDelphiLexer::Action(std::int32_t rule) {
             ReturnToken(kRules[rule - 1].Token);
             break;
     }
+}
+
+std::int32_t TDelphiLexer::NextToken() {
+    // A blank, the commonest token of all, has nothing to do.
+    return ScanWith(tables_, kBlankRule, [this](std::int32_t rule) { Action(rule); });
+}
+
+void TDelphiLexer::RuleAction(std::int32_t rule) {
+    Action(rule);
 }
